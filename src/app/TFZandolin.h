@@ -1,0 +1,117 @@
+#pragma once
+
+#include "app/Commands.h"
+#include "book/BookState.h"
+#include "core/AppPaths.h"
+#include "settings/Settings.h"
+#include "settings/Texts.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QSplitter;
+class QTabWidget;
+class QToolBar;
+class QTreeView;
+class QWidget;
+class TFExit;
+class IniFile;
+
+// The main window: owns the book, the settings read at start-up and the
+// interface texts, and runs every command.
+class TFZandolin : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // `args` are the program's arguments without the program name.
+    TFZandolin(const AppPaths &paths, const QStringList &args, QWidget *parent = nullptr);
+    ~TFZandolin() override;
+
+    BookState &book() { return m_book; }
+    const BookState &book() const { return m_book; }
+    Settings &settings() { return m_settings; }
+    Texts &texts() { return m_texts; }
+    const AppPaths &paths() const { return m_paths; }
+
+    QAction *action(Cmd c) const { return m_actions[size_t(c)]; }
+    QToolBar *toolbar() const { return m_toolbar; }
+    QTreeView *list() const { return m_list; }
+    QComboBox *categoryFilter() const { return m_filter; }
+    QTabWidget *pages() const { return m_pages; }
+    QLabel *statusPanel(int i) const { return m_panels[size_t(i)]; }
+    TFExit *exitPrompt() const { return m_exit; }
+
+    // The routines that run after every command that changes the book.
+    void rebuildList();
+    void refreshCommands();
+    void refreshStatusBar();
+    void clearForm();
+    // Record number of the selected contact, -1 for none.
+    int selectedRecord() const;
+
+    // Loads a book file in place of the current book. On failure the user
+    // is told why and the current book stays as it was.
+    bool loadBook(const QString &fileName);
+    // Writes the book; on success the book is no longer modified.
+    bool saveBook(const QString &fileName);
+    void setModified(bool modified);
+
+    // Commands.
+    bool TBSaveClick();
+    bool TBSaveAsClick();
+    void TBExitClick();
+
+    // The show sequence; runs once, when the window is first shown.
+    void FormShow();
+    bool isClosingFromExit() const { return m_exiting; }
+
+signals:
+    void bookLoaded();
+
+protected:
+    void showEvent(QShowEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolbar();
+    void createCentre();
+    void applyToolbarVisibility();
+    void applyDisplaySettings();
+    void applyGeometry();
+    void resizeLayout();
+    // Asks to save a modified book; false when the user chose to stay.
+    bool confirmLeave();
+    void saveToolbarPositions();
+    void restoreToolbarPositions(const IniFile &ini);
+    void writeGeometry();
+    // A settings write that failed stops the command with this message.
+    bool settingsWritten(const Status &s);
+
+    AppPaths m_paths;
+    QStringList m_args;
+    BookState m_book;
+    Settings m_settings;
+    Texts m_texts;
+
+    std::array<QAction *, size_t(Cmd::Count)> m_actions{};
+    QMenu *m_fileMenu = nullptr, *m_editMenu = nullptr, *m_toolsMenu = nullptr, *m_helpMenu = nullptr;
+    QToolBar *m_toolbar = nullptr;
+    QWidget *m_panel = nullptr;
+    QTreeView *m_list = nullptr;
+    QComboBox *m_filter = nullptr;
+    QSplitter *m_splitter = nullptr;
+    QTabWidget *m_pages = nullptr;
+    std::array<QLabel *, 3> m_panels{};
+    TFExit *m_exit = nullptr;
+
+    bool m_shown = false;
+    bool m_exiting = false;
+};
