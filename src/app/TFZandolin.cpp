@@ -20,6 +20,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
+#include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -113,9 +114,23 @@ void TFZandolin::createToolbar()
     for (int i = 0; i < int(Cmd::Count); ++i)
         if (commandInfo(Cmd(i)).toolbarIndex >= 0)
             order[size_t(commandInfo(Cmd(i)).toolbarIndex)] = Cmd(i);
-    for (Cmd c : order)
-        m_toolbar->addAction(action(c));
+    // Each button sits in an action of its own, so the "Icones" settings can
+    // hide a button without hiding the command in the menus.
+    for (size_t i = 0; i < order.size(); ++i) {
+        auto *button = new QToolButton(m_toolbar);
+        button->setDefaultAction(action(order[i]));
+        button->setObjectName(QStringLiteral("TB") + QLatin1String(ToolbarButtonKeys[i].key));
+        button->setAutoRaise(true);
+        button->setIconSize(m_toolbar->iconSize());
+        m_toolbarSlots[i] = m_toolbar->addWidget(button);
+    }
     addToolBar(Qt::TopToolBarArea, m_toolbar);
+}
+
+QWidget *TFZandolin::toolbarButton(Cmd c) const
+{
+    const int pos = commandInfo(c).toolbarIndex;
+    return pos < 0 ? nullptr : m_toolbar->widgetForAction(m_toolbarSlots[size_t(pos)]);
 }
 
 void TFZandolin::createCentre()
@@ -214,13 +229,8 @@ void TFZandolin::FormShow()
 
 void TFZandolin::applyToolbarVisibility()
 {
-    // Only the toolbar's buttons: the menus keep every entry.
-    for (int i = 0; i < int(Cmd::Count); ++i) {
-        const int pos = commandInfo(Cmd(i)).toolbarIndex;
-        if (pos >= 0)
-            if (QWidget *w = m_toolbar->widgetForAction(action(Cmd(i))))
-                w->setVisible(m_settings.Icones[size_t(pos)]);
-    }
+    for (size_t i = 0; i < m_toolbarSlots.size(); ++i)
+        m_toolbarSlots[i]->setVisible(m_settings.Icones[i]);
 }
 
 void TFZandolin::applyDisplaySettings()

@@ -40,6 +40,8 @@ public:
 
     QAction *action(Cmd c) const { return m_actions[size_t(c)]; }
     QToolBar *toolbar() const { return m_toolbar; }
+    // The toolbar button of a command, or null when it has none.
+    QWidget *toolbarButton(Cmd c) const;
     QTreeView *list() const { return m_list; }
     QComboBox *categoryFilter() const { return m_filter; }
     QTabWidget *pages() const { return m_pages; }
@@ -104,6 +106,7 @@ private:
     std::array<QAction *, size_t(Cmd::Count)> m_actions{};
     QMenu *m_fileMenu = nullptr, *m_editMenu = nullptr, *m_toolsMenu = nullptr, *m_helpMenu = nullptr;
     QToolBar *m_toolbar = nullptr;
+    std::array<QAction *, ToolbarButtonCount> m_toolbarSlots{};
     QWidget *m_panel = nullptr;
     QTreeView *m_list = nullptr;
     QComboBox *m_filter = nullptr;

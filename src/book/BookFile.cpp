@@ -147,62 +147,73 @@ Result<BookContent> read(const QString &fileName)
 
 namespace {
 
-void appendLength(QByteArray &out, qint32 n)
+qsizetype recordSize(const TEnreg &r)
 {
-    char buf[4];
-    qToLittleEndian<qint32>(n, buf);
-    out.append(buf, 4);
+    return 230 + r.textBytes();
 }
 
-void appendRecord(QByteArray &out, const TEnreg &r)
+// Lays one record out at `out`, which has room for recordSize(r) bytes;
+// returns the position after it.
+char *putRecord(char *out, const TEnreg &r)
 {
     for (int slot : kFileOrder) {
         const QByteArrayView t = r.text(slot);
-        appendLength(out, qint32(t.size()));
-        out.append(t.data(), t.size());
+        qToLittleEndian<qint32>(qint32(t.size()), out);
+        out += 4;
+        if (!t.isEmpty()) {
+            std::memcpy(out, t.data(), size_t(t.size()));
+            out += t.size();
+        }
     }
-    out.append(char(r.Locked));
-    out.append(char(quint32(r.Category) & 0xFF));
+    *out++ = char(r.Locked);
+    *out++ = char(quint32(r.Category) & 0xFF);
+    return out;
 }
 
-void appendHeader(QByteArray &out, int encrypted)
+QByteArray header(int encrypted)
 {
+    QByteArray out;
     out.append(char(encrypted));
     const qint32 sigLen = qint32(std::strlen(BookSignature));
-    appendLength(out, sigLen);
+    char buf[4];
+    qToLittleEndian<qint32>(sigLen, buf);
+    out.append(buf, 4);
     out.append(BookSignature, sigLen);
+    return out;
 }
 
 } // namespace
 
 QByteArray serialize(const std::vector<TEnreg> &records, int encrypted)
 {
-    QByteArray out;
-    qsizetype total = 5 + qsizetype(std::strlen(BookSignature));
+    QByteArray out = header(encrypted);
+    qsizetype total = out.size();
     for (const TEnreg &r : records)
-        total += 230 + r.textBytes();
-    out.reserve(total);
-    appendHeader(out, encrypted);
+        total += recordSize(r);
+    const qsizetype start = out.size();
+    out.resize(total);
+    char *p = out.data() + start;
     for (const TEnreg &r : records)
-        appendRecord(out, r);
+        p = putRecord(p, r);
     return out;
 }
 
 Status write(QIODevice &dev, const std::vector<TEnreg> &records, int encrypted)
 {
     constexpr qsizetype kChunk = 1 << 20;
-    QByteArray buf;
-    buf.reserve(kChunk + 4096);
+    QByteArray buf = header(encrypted);
+    qsizetype used = buf.size();
+    buf.resize(kChunk);
     auto flush = [&]() -> bool {
         qsizetype done = 0;
-        while (done < buf.size()) {
+        while (done < used) {
             errno = 0;
-            const qint64 n = dev.write(buf.constData() + done, buf.size() - done);
+            const qint64 n = dev.write(buf.constData() + done, used - done);
             if (n <= 0)
                 return false;
             done += n;
         }
-        buf.clear();
+        used = 0;
         return true;
     };
     auto fail = [&dev]() {
@@ -211,11 +222,16 @@ Status write(QIODevice &dev, const std::vector<TEnreg> &records, int encrypted)
             return Status::failure(FileErrors::forDevice(*f, err));
         return Status::failure(FileErrors::fromErrno(err, dev.errorString()));
     };
-    appendHeader(buf, encrypted);
     for (const TEnreg &r : records) {
-        appendRecord(buf, r);
-        if (buf.size() >= kChunk && !flush())
-            return fail();
+        const qsizetype need = recordSize(r);
+        if (used + need > buf.size()) {
+            if (!flush())
+                return fail();
+            if (need > buf.size())
+                buf.resize(need); // one very large record
+        }
+        putRecord(buf.data() + used, r);
+        used += need;
     }
     if (!flush())
         return fail();

@@ -11,12 +11,27 @@ IniFile::IniFile(QString path) : m_path(std::move(path))
     load();
 }
 
+IniFile IniFile::fromContent(const QByteArray &content)
+{
+    IniFile ini{QString()};
+    ini.parse(content);
+    return ini;
+}
+
 void IniFile::load()
 {
+    if (m_path.isEmpty())
+        return;
     QFile f(m_path);
     if (!f.open(QIODevice::ReadOnly))
         return;
-    const QString text = Codec::decodeTextFile(f.readAll(), &m_utf8);
+    parse(f.readAll());
+}
+
+void IniFile::parse(const QByteArray &content)
+{
+    m_lines.clear();
+    const QString text = Codec::decodeTextFile(content, &m_utf8);
     const auto rawLines = text.split(QLatin1Char('\n'));
     m_lines.reserve(size_t(rawLines.size()));
     for (QString raw : rawLines) {

@@ -18,6 +18,8 @@ public:
     static constexpr int MaxValueLength = 2047;
 
     explicit IniFile(QString path);
+    // A file's content without a file behind it (writes then fail).
+    static IniFile fromContent(const QByteArray &content);
 
     const QString &path() const { return m_path; }
 
@@ -53,6 +55,7 @@ private:
     };
 
     void load();
+    void parse(const QByteArray &content);
     int findSection(const QString &section) const;
     int findKey(int sectionLine, const QString &key) const;
     Status store();
