@@ -1,5 +1,6 @@
 #include "app/TFZandolin.h"
 
+#include "app/TFAbout.h"
 #include "app/TFExit.h"
 #include "book/BookFile.h"
 #include "platform/Dialogs.h"
@@ -40,6 +41,8 @@ TFZandolin::TFZandolin(const AppPaths &paths, const QStringList &args, QWidget *
     createCentre();
 
     m_exit = new TFExit(this);
+    m_about = new TFAbout(this);
+    connect(action(Cmd::About), &QAction::triggered, m_about, &QDialog::exec);
 }
 
 TFZandolin::~TFZandolin() = default;
@@ -237,6 +240,27 @@ void TFZandolin::applyDisplaySettings()
 {
     for (QAction *a : m_actions)
         a->setIconVisibleInMenu(m_settings.ImageInMenu);
+    // Skins: 0 plain, 1 and 2 two flat looks with a highlighted hover, 3 the
+    // desktop's own style untouched. Menu backgrounds: plain or a gradient.
+    QString sheet;
+    switch (m_settings.Skin) {
+    case 1:
+        sheet += QStringLiteral("QToolBar#TBToolbar { background: #f4f4f4; border: none; }"
+                                "QToolBar#TBToolbar QToolButton:hover { background: #cfe0f5; border: 1px solid #6f9bd1; }");
+        break;
+    case 2:
+        sheet += QStringLiteral("QToolBar#TBToolbar { background: qlineargradient(x1:0,y1:0,x2:0,y2:1,"
+                                "stop:0 #fdfdfd, stop:1 #dfe6ee); border: none; }"
+                                "QToolBar#TBToolbar QToolButton:hover { background: #ffe7a2; border: 1px solid #d9a400; }");
+        break;
+    default:
+        break;
+    }
+    if (m_settings.PopUpGradient == 1)
+        sheet += QStringLiteral("QMenu { background: qlineargradient(x1:0,y1:0,x2:0,y2:1, stop:0 #ffffff, stop:1 #dde6f0); }");
+    else if (m_settings.PopUpGradient == 2)
+        sheet += QStringLiteral("QMenu { background: qlineargradient(x1:0,y1:0,x2:1,y2:0, stop:0 #ffffff, stop:1 #dde6f0); }");
+    setStyleSheet(sheet);
 }
 
 void TFZandolin::applyGeometry()

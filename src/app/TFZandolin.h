@@ -19,6 +19,7 @@ class QTabWidget;
 class QToolBar;
 class QTreeView;
 class QWidget;
+class TFAbout;
 class TFExit;
 class IniFile;
 
@@ -47,6 +48,7 @@ public:
     QTabWidget *pages() const { return m_pages; }
     QLabel *statusPanel(int i) const { return m_panels[size_t(i)]; }
     TFExit *exitPrompt() const { return m_exit; }
+    TFAbout *aboutBox() const { return m_about; }
 
     // The routines that run after every command that changes the book.
     void rebuildList();
@@ -114,6 +116,7 @@ private:
     QTabWidget *m_pages = nullptr;
     std::array<QLabel *, 3> m_panels{};
     TFExit *m_exit = nullptr;
+    TFAbout *m_about = nullptr;
 
     bool m_shown = false;
     bool m_exiting = false;
