@@ -1,7 +1,10 @@
 #include "app/TFZandolin.h"
 
 #include "app/TFAbout.h"
+#include "app/TFConfirmUndo.h"
+#include "app/TFDeleteConfirmation.h"
 #include "app/TFExit.h"
+#include "app/TFProperties.h"
 #include "book/BookFile.h"
 #include "platform/Dialogs.h"
 #include "settings/IniFile.h"
@@ -16,6 +19,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
@@ -24,10 +28,6 @@
 #include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
-
-namespace {
-const QString kBookFilter = QStringLiteral("Zandolin (*.zdl)");
-}
 
 TFZandolin::TFZandolin(const AppPaths &paths, const QStringList &args, QWidget *parent)
     : QMainWindow(parent), m_paths(paths), m_args(args)
@@ -39,8 +39,13 @@ TFZandolin::TFZandolin(const AppPaths &paths, const QStringList &args, QWidget *
     createMenus();
     createToolbar();
     createCentre();
+    connectFileCommands();
 
+    // The dialogs live as long as the window and keep their state between uses.
+    m_deleteConfirmation = new TFDeleteConfirmation(m_settings.ConfirmDelete, this);
+    m_properties = new TFProperties(this);
     m_exit = new TFExit(this);
+    m_confirmUndo = new TFConfirmUndo(m_settings.ConfirmUndo, this);
     m_about = new TFAbout(this);
     connect(action(Cmd::About), &QAction::triggered, m_about, &QDialog::exec);
 }
@@ -62,8 +67,6 @@ void TFZandolin::createActions()
         m_actions[size_t(i)] = a;
         addAction(a); // shortcuts work even for entries that are not on screen
     }
-    connect(action(Cmd::Save), &QAction::triggered, this, [this] { TBSaveClick(); });
-    connect(action(Cmd::SaveAs), &QAction::triggered, this, [this] { TBSaveAsClick(); });
     connect(action(Cmd::Exit), &QAction::triggered, this, &TFZandolin::TBExitClick);
 }
 
@@ -201,6 +204,10 @@ void TFZandolin::FormShow()
     const QString argBook = m_args.isEmpty() ? QString() : m_args.first();
     // 2.-4. Language, folders, list and confirmation settings.
     m_settings.read(ini, m_paths);
+    // 9. The recent books, read before the start-up book: a book that fails
+    // to load must not leave the list empty for the next Open to store over
+    // the entries kept in the settings file.
+    loadRecentFiles(ini);
     // 5. Toolbar buttons.
     applyToolbarVisibility();
     // 6. Nothing is selected yet: delete off, form read-only.
@@ -364,39 +371,6 @@ bool TFZandolin::loadBook(const QString &fileName)
     refreshCommands();
     refreshStatusBar();
     emit bookLoaded();
-    return true;
-}
-
-bool TFZandolin::saveBook(const QString &fileName)
-{
-    const Status s = BookFile::save(fileName, m_book.Book, m_book.BookEncrypted);
-    if (!s) {
-        Dialogs::error(this, s.message);
-        return false;
-    }
-    setModified(false);
-    if (m_settings.FolderOptionLoad == 1)
-        m_settings.loadDir = QFileInfo(fileName).absolutePath();
-    return true;
-}
-
-bool TFZandolin::TBSaveClick()
-{
-    if (m_book.BookFileName.isEmpty() || !QFileInfo::exists(m_book.BookFileName))
-        return TBSaveAsClick();
-    return saveBook(m_book.BookFileName);
-}
-
-bool TFZandolin::TBSaveAsClick()
-{
-    QString name = Dialogs::getSaveFileName(this, tr("Save As"), m_settings.loadDir, kBookFilter);
-    if (name.isEmpty())
-        return false;
-    if (QFileInfo(name).suffix().isEmpty())
-        name += QStringLiteral(".zdl");
-    if (!saveBook(name))
-        return false;
-    m_book.BookFileName = QFileInfo(name).absoluteFilePath();
     return true;
 }
 

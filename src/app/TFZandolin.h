@@ -9,6 +9,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 
 class QAction;
 class QComboBox;
@@ -19,8 +20,12 @@ class QTabWidget;
 class QToolBar;
 class QTreeView;
 class QWidget;
+class QPrinter;
+class TFConfirmUndo;
+class TFDeleteConfirmation;
 class TFAbout;
 class TFExit;
+class TFProperties;
 class IniFile;
 
 // The main window: owns the book, the settings read at start-up and the
@@ -49,6 +54,14 @@ public:
     QLabel *statusPanel(int i) const { return m_panels[size_t(i)]; }
     TFExit *exitPrompt() const { return m_exit; }
     TFAbout *aboutBox() const { return m_about; }
+    TFDeleteConfirmation *deleteConfirmation() const { return m_deleteConfirmation; }
+    TFConfirmUndo *confirmUndo() const { return m_confirmUndo; }
+    TFProperties *properties() const { return m_properties; }
+    const RecentList &recentFiles() const { return m_recent; }
+    // The recent books' entries of the File menu, most recent first.
+    QList<QAction *> recentFileActions() const { return m_recentActions; }
+    // The printer and page chosen in Printer setup, kept for printing.
+    QPrinter &printer();
 
     // The routines that run after every command that changes the book.
     void rebuildList();
@@ -61,13 +74,20 @@ public:
     // Loads a book file in place of the current book. On failure the user
     // is told why and the current book stays as it was.
     bool loadBook(const QString &fileName);
-    // Writes the book; on success the book is no longer modified.
-    bool saveBook(const QString &fileName);
+    // Writes the book; on success the book is no longer modified. With
+    // `keepBackup` an existing file's previous version becomes its ".bak".
+    bool saveBook(const QString &fileName, bool keepBackup = false);
     void setModified(bool modified);
 
-    // Commands.
+    // File commands. The save commands return true when the book was written.
+    void TBNewClick();
+    void TBOpenClick();
     bool TBSaveClick();
     bool TBSaveAsClick();
+    void TBSetupClick();
+    void TBPropertiesClick();
+    // Loads a book named in the recent-books list.
+    bool openRecentFile(const QString &fileName);
     void TBExitClick();
 
     // The show sequence; runs once, when the window is first shown.
@@ -87,6 +107,7 @@ private:
     void createMenus();
     void createToolbar();
     void createCentre();
+    void connectFileCommands();
     void applyToolbarVisibility();
     void applyDisplaySettings();
     void applyGeometry();
@@ -96,6 +117,14 @@ private:
     void saveToolbarPositions();
     void restoreToolbarPositions(const IniFile &ini);
     void writeGeometry();
+    // Loading a book for Open and the recent-books list: on success the
+    // book becomes the start-up book and the most recent one.
+    bool openBook(const QString &fileName);
+    // "LoadFile" (when asked) and the recent-books list after a book was
+    // opened or saved under `fileName`.
+    void rememberBook(const QString &fileName, bool asStartupBook);
+    void loadRecentFiles(const IniFile &ini);
+    void rebuildRecentMenu();
     // A settings write that failed stops the command with this message.
     bool settingsWritten(const Status &s);
 
@@ -117,6 +146,12 @@ private:
     std::array<QLabel *, 3> m_panels{};
     TFExit *m_exit = nullptr;
     TFAbout *m_about = nullptr;
+    TFDeleteConfirmation *m_deleteConfirmation = nullptr;
+    TFConfirmUndo *m_confirmUndo = nullptr;
+    TFProperties *m_properties = nullptr;
+    RecentList m_recent;
+    QList<QAction *> m_recentActions;
+    std::unique_ptr<QPrinter> m_printer;
 
     bool m_shown = false;
     bool m_exiting = false;

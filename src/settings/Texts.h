@@ -15,4 +15,10 @@ struct Texts
     QString ButtonYes, ButtonNo, ButtonCancel;
     // Main Window: list column captions
     QString ColumnFirstName, ColumnSurname;
+    // DeleteConfirmation (also the undo confirmation's caption and check box)
+    QString DeleteString, AskAgain, ConfirmCaption;
+    // UndoConfirmation
+    QString UndoLabel;
+    // Properties
+    QString ProprWindows, ProprLabel1, ProprLabel2, ProprLabel3;
 };
