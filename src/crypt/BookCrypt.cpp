@@ -258,19 +258,21 @@ std::vector<TEnreg> decryptRecords(const std::vector<TEnreg> &records, QByteArra
     return out;
 }
 
-Outcome encryptBook(BookState &book, QByteArrayView passphrase)
+Outcome encryptBook(BookState &book, QByteArrayView passphrase, const std::function<void()> &beforeChange)
 {
     if (book.BookEncrypted != 0)
         return Outcome::WrongState;
     if (passphrase.isEmpty())
         return Outcome::EmptyPassphrase;
+    if (beforeChange)
+        beforeChange();
     book.BookModified = true;
     book.BookEncrypted = 1;
     encryptRecords(book.Book, passphrase);
     return Outcome::Done;
 }
 
-Outcome decryptBook(BookState &book, QByteArrayView passphrase)
+Outcome decryptBook(BookState &book, QByteArrayView passphrase, const std::function<void()> &beforeChange)
 {
     if (book.BookEncrypted == 0)
         return Outcome::WrongState;
@@ -278,6 +280,8 @@ Outcome decryptBook(BookState &book, QByteArrayView passphrase)
     std::vector<TEnreg> plain = decryptRecords(book.Book, passphrase, &j);
     if (!j.plausible())
         return Outcome::WrongPassphrase;
+    if (beforeChange)
+        beforeChange();
     book.Book = std::move(plain);
     book.BookEncrypted = 0;
     return Outcome::Done;

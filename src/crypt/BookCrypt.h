@@ -6,6 +6,7 @@
 #include <QByteArrayView>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -86,7 +87,9 @@ enum class Outcome {
 // The whole runs on a book: encrypting marks the book encrypted and
 // modified; decrypting marks it plain and leaves its modified state alone,
 // or, with a wrong passphrase, leaves everything as it was.
-Outcome encryptBook(BookState &book, QByteArrayView passphrase);
-Outcome decryptBook(BookState &book, QByteArrayView passphrase);
+// `beforeChange`, when given, runs once the run is sure to change the book
+// and before it does (the window lets go of the record it shows there).
+Outcome encryptBook(BookState &book, QByteArrayView passphrase, const std::function<void()> &beforeChange = {});
+Outcome decryptBook(BookState &book, QByteArrayView passphrase, const std::function<void()> &beforeChange = {});
 
 } // namespace BookCrypt
