@@ -74,9 +74,8 @@ bool TFCrypt::run()
 
 void TFCrypt::clearPassphrase()
 {
-    // Leave no copy of the passphrase in the edit or its undo history.
+    // A password edit keeps no undo history, so this leaves no copy in it.
     m_edit->clear();
-    m_edit->setText(QString());
 }
 
 void TFCrypt::BCryptClick()
