@@ -48,6 +48,7 @@ TFZandolin::TFZandolin(const AppPaths &paths, const QStringList &args, QWidget *
     m_confirmUndo = new TFConfirmUndo(m_settings.ConfirmUndo, this);
     m_about = new TFAbout(this);
     connect(action(Cmd::About), &QAction::triggered, m_about, &QDialog::exec);
+    connectToolCommands();
 }
 
 TFZandolin::~TFZandolin() = default;
@@ -94,9 +95,9 @@ void TFZandolin::createMenus()
     m_editMenu->addSeparator();
     add(m_editMenu, {Cmd::Undo});
     m_editMenu->addSeparator();
-    add(m_editMenu, {Cmd::Find, Cmd::FindNext, Cmd::FindPrevious});
-    action(Cmd::FindNext)->setVisible(false);
-    action(Cmd::FindPrevious)->setVisible(false);
+    // Next and Previous have no menu entry: they live on the window only, so
+    // their keys work. (A hidden action would ignore its key as well.)
+    add(m_editMenu, {Cmd::Find});
 
     m_toolsMenu = menuBar()->addMenu(tr("&Tools"));
     m_toolsMenu->setObjectName(QStringLiteral("ActionTools"));
@@ -227,11 +228,12 @@ void TFZandolin::FormShow()
     restoreToolbarPositions(ini);
     // 11. Count panel, display settings, find shortcuts.
     applyDisplaySettings();
-    action(Cmd::FindNext)->setShortcut(QKeySequence(qtKeyFromShortcutCode(m_settings.ShortcutNext)));
-    action(Cmd::FindPrevious)->setShortcut(QKeySequence(qtKeyFromShortcutCode(m_settings.ShortcutPrevious)));
+    setNextPreviousShortcuts(m_settings.ShortcutNext, m_settings.ShortcutPrevious);
     // 12.
     refreshCommands();
     refreshStatusBar();
+    // 13. Birthdays of the start-up book.
+    showBirthdaysIfAny();
     // 14. Geometry, 15. layout.
     applyGeometry();
     resizeLayout();

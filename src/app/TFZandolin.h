@@ -5,6 +5,7 @@
 #include "core/AppPaths.h"
 #include "settings/Settings.h"
 #include "settings/Texts.h"
+#include "tools/BirthdayList.h"
 
 #include <QMainWindow>
 
@@ -21,7 +22,10 @@ class QToolBar;
 class QTreeView;
 class QWidget;
 class QPrinter;
+class TFBirthday;
 class TFConfirmUndo;
+class TFCrypt;
+class TFFind;
 class TFDeleteConfirmation;
 class TFAbout;
 class TFExit;
@@ -57,6 +61,11 @@ public:
     TFDeleteConfirmation *deleteConfirmation() const { return m_deleteConfirmation; }
     TFConfirmUndo *confirmUndo() const { return m_confirmUndo; }
     TFProperties *properties() const { return m_properties; }
+    TFCrypt *cryptDialog() const { return m_crypt; }
+    TFFind *findWindow() const { return m_find; }
+    TFBirthday *birthdayWindow() const { return m_birthday; }
+    // The birthday reminders of the book loaded last.
+    const BirthdayList &birthdays() const { return m_birthdays; }
     const RecentList &recentFiles() const { return m_recent; }
     // The recent books' entries of the File menu, most recent first.
     QList<QAction *> recentFileActions() const { return m_recentActions; }
@@ -89,6 +98,13 @@ public:
     // Loads a book named in the recent-books list.
     bool openRecentFile(const QString &fileName);
     void TBExitClick();
+    // Encrypt and Decrypt: the passphrase dialog in the mode the book calls for.
+    void TBEncryptClick();
+    // A row of the birthday window: select that contact when it still exists.
+    void JBirthdayClick(int record);
+    // The keys of Next and Previous, as settings shortcut codes. A key that
+    // another command already answers to stays with that command.
+    void setNextPreviousShortcuts(int nextCode, int previousCode);
 
     // The show sequence; runs once, when the window is first shown.
     void FormShow();
@@ -108,6 +124,17 @@ private:
     void createToolbar();
     void createCentre();
     void connectFileCommands();
+    void connectToolCommands();
+    // Builds the birthday reminders of the book just loaded.
+    void scanBirthdays();
+    // After Open and at start-up: the birthday window, when there is
+    // something to remind and the settings ask for it.
+    void showBirthdaysIfAny();
+    // Selects, focuses and shows a contact for find, next/previous and the
+    // birthday window; nothing when the list does not show it.
+    void selectFromTools(int record);
+    // Record numbers of the contacts in the order the list shows them.
+    std::vector<int> displayOrder() const;
     void applyToolbarVisibility();
     void applyDisplaySettings();
     void applyGeometry();
@@ -149,6 +176,10 @@ private:
     TFDeleteConfirmation *m_deleteConfirmation = nullptr;
     TFConfirmUndo *m_confirmUndo = nullptr;
     TFProperties *m_properties = nullptr;
+    TFCrypt *m_crypt = nullptr;
+    TFFind *m_find = nullptr;
+    TFBirthday *m_birthday = nullptr;
+    BirthdayList m_birthdays;
     RecentList m_recent;
     QList<QAction *> m_recentActions;
     std::unique_ptr<QPrinter> m_printer;

@@ -65,7 +65,8 @@ void TFZandolin::TBOpenClick()
         return;
     if (m_settings.FolderOptionLoad == 1)
         m_settings.loadDir = QFileInfo(name).absolutePath();
-    openBook(name);
+    if (openBook(name))
+        showBirthdaysIfAny();
 }
 
 bool TFZandolin::openRecentFile(const QString &fileName)
