@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the program and the tests need, only when some are missing.
 set -euo pipefail
 pkgs=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libqscintilla2-qt6-dev
-      libgl-dev xvfb xauth fonts-dejavu-core clang)
+      libgl-dev libicu-dev xvfb xauth fonts-dejavu-core clang)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
