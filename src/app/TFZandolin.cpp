@@ -1,5 +1,6 @@
 #include "app/TFZandolin.h"
 
+#include "app/RecordForm.h"
 #include "app/TFAbout.h"
 #include "app/TFConfirmUndo.h"
 #include "app/TFDeleteConfirmation.h"
@@ -144,26 +145,13 @@ void TFZandolin::createCentre()
 {
     m_panel = new QWidget(this);
     m_panel->setObjectName(QStringLiteral("Panel1"));
-    m_list = new QTreeView(m_panel);
-    m_list->setObjectName(QStringLiteral("List"));
-    m_list->setUniformRowHeights(true);
-    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_filter = new QComboBox(m_panel);
     m_filter->setObjectName(QStringLiteral("ICBChoise"));
+    createListAndForm();
     auto *panelLayout = new QVBoxLayout(m_panel);
     panelLayout->setContentsMargins(2, 2, 2, 2);
     panelLayout->addWidget(m_list, 1);
     panelLayout->addWidget(m_filter);
-
-    m_pages = new QTabWidget(this);
-    m_pages->setObjectName(QStringLiteral("JvPageControl1"));
-    const char *names[] = {"TSGeneral", "TSBuisness", "TSPersonal"};
-    const char *captions[] = {"General", "Buisness", "Personal"};
-    for (int i = 0; i < 3; ++i) {
-        auto *page = new QWidget(m_pages);
-        page->setObjectName(QString::fromLatin1(names[i]));
-        m_pages->addTab(page, QString::fromLatin1(captions[i]));
-    }
 
     m_splitter = new QSplitter(Qt::Horizontal, this);
     m_splitter->setObjectName(QStringLiteral("JvSplitter1"));
@@ -213,7 +201,9 @@ void TFZandolin::FormShow()
     applyToolbarVisibility();
     // 6. Nothing is selected yet: delete off, form read-only.
     action(Cmd::Delete)->setEnabled(false);
-    // 7. The (empty) list.
+    m_form->setEditable(false);
+    // 7. Grouping, first names first, the (empty) list, the filter on "All".
+    applyListSettings();
     rebuildList();
     // 8. The start-up book.
     const bool load = !argBook.isEmpty() || m_settings.AutoLoad;
@@ -237,6 +227,9 @@ void TFZandolin::FormShow()
     // 14. Geometry, 15. layout.
     applyGeometry();
     resizeLayout();
+    // 16. The user's categories.
+    if (m_settings.CategoriesModified && loadCategories())
+        m_filter->setCurrentIndex(0);
 }
 
 void TFZandolin::applyToolbarVisibility()
@@ -308,16 +301,19 @@ void TFZandolin::resizeLayout()
 
 void TFZandolin::rebuildList()
 {
+    m_list->rebuild(qMax(0, m_filter->currentIndex()));
 }
 
 void TFZandolin::clearForm()
 {
     m_book.EditsLive = false;
+    m_form->clear();
 }
 
 int TFZandolin::selectedRecord() const
 {
-    return -1;
+    const int n = m_list->selectedRecord();
+    return m_book.isValid(n) ? n : -1;
 }
 
 void TFZandolin::refreshCommands()
@@ -333,6 +329,7 @@ void TFZandolin::refreshCommands()
     action(Cmd::Decrypt)->setEnabled(encrypted);
     action(Cmd::Lock)->setEnabled(contact && !locked);
     action(Cmd::Unlock)->setEnabled(contact && locked);
+    m_form->setEditable(contact && !locked);
 }
 
 void TFZandolin::refreshStatusBar()

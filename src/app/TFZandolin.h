@@ -1,12 +1,16 @@
 #pragma once
 
 #include "app/Commands.h"
+#include "app/ContactList.h"
 #include "book/BookState.h"
+#include "book/CategoryTable.h"
 #include "core/AppPaths.h"
 #include "settings/Settings.h"
 #include "settings/Texts.h"
 #include "tools/BirthdayList.h"
 
+#include <QImage>
+#include <QList>
 #include <QMainWindow>
 
 #include <array>
@@ -15,6 +19,7 @@
 class QAction;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QSplitter;
 class QTabWidget;
@@ -22,6 +27,7 @@ class QToolBar;
 class QTreeView;
 class QWidget;
 class QPrinter;
+class RecordForm;
 class TFBirthday;
 class TFConfirmUndo;
 class TFCrypt;
@@ -79,6 +85,36 @@ public:
     void clearForm();
     // Record number of the selected contact, -1 for none.
     int selectedRecord() const;
+
+    // ---- Contact list, record form and categories
+    ContactList *contactList() const { return m_list; }
+    RecordForm *recordForm() const { return m_form; }
+    // Shows record n in the form with EditsLive off, then switches it on.
+    // Selecting a contact also takes its undo copy; Undo's refill does not.
+    void showRecord(int n, bool takeUndoCopy = true);
+    // Writes every control of the form into record n; the book is modified.
+    void copyFormIntoRecord(int n);
+    // Rebuilds the list around a record whose main name moved it to
+    // another group: expanded groups kept, the record selected again and
+    // the keyboard focus given back to `focus`.
+    void rebuildKeepingRecord(int n, QWidget *focus);
+    // The category table, its images and the two pickers filled from them.
+    const CategoryTable &categories() const { return m_categories; }
+    const QList<QImage> &categoryImages() const { return m_categoryImages; }
+    void setCategories(const CategoryTable &table, const QList<QImage> &images);
+    // Start-up: the user's table and images in place of the built-in ones
+    // when CategoriesModified is set. False (after telling the user) when
+    // the image list cannot be read; the built-in table then stays.
+    bool loadCategories();
+
+    // Change handlers of the list and the form.
+    void ListChange();
+    void ListHeaderColumnClick(int section);
+    void ICBChoiseClick();
+    void FlatEdit1Change(QLineEdit *source = nullptr);
+    void FlatEdit2Change();
+    void ICBCatChange();
+    void formFieldChange();
 
     // Loads a book file in place of the current book. On failure the user
     // is told why and the current book stays as it was.
@@ -154,6 +190,10 @@ private:
     void rebuildRecentMenu();
     // A settings write that failed stops the command with this message.
     bool settingsWritten(const Status &s);
+    void createListAndForm();
+    void applyListSettings();
+    void fillListPopup();
+    void rebuildCategoryPickers();
 
     AppPaths m_paths;
     QStringList m_args;
@@ -166,10 +206,11 @@ private:
     QToolBar *m_toolbar = nullptr;
     std::array<QAction *, ToolbarButtonCount> m_toolbarSlots{};
     QWidget *m_panel = nullptr;
-    QTreeView *m_list = nullptr;
+    ContactList *m_list = nullptr;
     QComboBox *m_filter = nullptr;
     QSplitter *m_splitter = nullptr;
-    QTabWidget *m_pages = nullptr;
+    RecordForm *m_form = nullptr;
+    QTabWidget *m_pages = nullptr; // the record form's pages
     std::array<QLabel *, 3> m_panels{};
     TFExit *m_exit = nullptr;
     TFAbout *m_about = nullptr;
@@ -183,6 +224,9 @@ private:
     RecentList m_recent;
     QList<QAction *> m_recentActions;
     std::unique_ptr<QPrinter> m_printer;
+
+    CategoryTable m_categories;
+    QList<QImage> m_categoryImages;
 
     bool m_shown = false;
     bool m_exiting = false;

@@ -1,0 +1,182 @@
+// The contact list at scale: open a book and paint its grouped list, a
+// rebuild (filter, name order, a first letter typed), a keystroke that only
+// renames, each against a plain read of the same file.
+//
+//   bench_list [COUNT...]          default 100000; e.g. bench_list 100000 1000000
+//   bench_list --write FILE COUNT  writes a synthetic book and stops
+#include "app/ContactList.h"
+#include "app/RecordForm.h"
+#include "app/TFZandolin.h"
+#include "book/BookFile.h"
+#include "core/AppPaths.h"
+#include "list_fixture.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+double timeMs(const std::function<void()> &f)
+{
+    QElapsedTimer t;
+    t.start();
+    f();
+    return double(t.nsecsElapsed()) / 1e6;
+}
+
+long peakKb()
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : f.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
+
+void paint(TFZandolin &w)
+{
+    // What the user waits for: the list drawn on screen.
+    w.contactList()->viewport()->repaint();
+}
+
+void report(const char *what, double ms, double readMs, const char *target)
+{
+    std::printf("  %-44s %9.2f ms  %7.1fx file read   (target %s)\n", what, ms, readMs > 0 ? ms / readMs : 0.0, target);
+}
+
+void run(int count, int argc, char **argv)
+{
+    const bool big = count >= 1000000;
+    const int reps = big ? 3 : 7;
+    QTemporaryDir dir;
+    const QString book = dir.filePath(QStringLiteral("bench.zdl"));
+    {
+        const std::vector<TEnreg> records = ListFixture::makeContacts(count);
+        if (!BookFile::save(book, records, 0)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(book));
+            return;
+        }
+    }
+    const double fileMb = double(QFile(book).size()) / (1024.0 * 1024.0);
+    std::printf("%d contacts, book of %.1f MB\n", count, fileMb);
+
+    std::vector<double> reads;
+    for (int i = 0; i < reps; ++i)
+        reads.push_back(timeMs([&] {
+            QFile f(book);
+            f.open(QIODevice::ReadOnly);
+            volatile qsizetype n = f.readAll().size();
+            (void)n;
+        }));
+    const double readMs = median(reads);
+    report("plain file read", readMs, readMs, "-");
+
+    TFZandolin w(AppPaths(dir.path(), QStringLiteral("zandolin")), {});
+    w.resize(1000, 700);
+    w.show();
+    QApplication::processEvents();
+
+    std::vector<double> opens;
+    for (int i = 0; i < reps; ++i)
+        opens.push_back(timeMs([&] {
+            w.loadBook(book);
+            paint(w);
+        }));
+    report("open + grouped sorted list painted", median(opens), readMs, big ? "3 s" : "300 ms");
+
+    // Rebuilds: the category filter, back and forth.
+    QComboBox *filter = w.categoryFilter();
+    std::vector<double> filters;
+    for (int i = 0; i < reps; ++i)
+        filters.push_back(timeMs([&] {
+            filter->setCurrentIndex(i % 2 == 0 ? 3 : 0);
+            w.ICBChoiseClick();
+            paint(w);
+        }));
+    report("rebuild: category filter", median(filters), readMs, big ? "600 ms" : "50 ms");
+
+    std::vector<double> orders;
+    for (int i = 0; i < reps + 1; ++i) {
+        const double ms = timeMs([&] {
+            w.ListHeaderColumnClick(1);
+            paint(w);
+        });
+        if (i > 0) // the first switch also collates every surname once
+            orders.push_back(ms);
+        else
+            report("rebuild: first name-order switch", ms, readMs, big ? "600 ms" : "50 ms");
+    }
+    report("rebuild: name-order switch", median(orders), readMs, big ? "600 ms" : "50 ms");
+    if (w.contactList()->surnameFirst())
+        w.ListHeaderColumnClick(1);
+
+    // Typing in the first name of a contact in the middle of the book.
+    const int n = count / 2;
+    w.contactList()->expandAllGroups();
+    w.contactList()->selectRecord(n);
+    w.showRecord(n);
+    w.recordForm()->setEditable(true);
+    QLineEdit *first = w.recordForm()->edit(1);
+    std::vector<double> letters, keys;
+    for (int i = 0; i < reps; ++i) {
+        letters.push_back(timeMs([&] {
+            first->setText(QStringLiteral("%1enedict").arg(QChar(i % 2 ? u'B' : u'K')));
+            paint(w);
+        }));
+    }
+    report("rebuild: first letter typed in the name", median(letters), readMs, big ? "600 ms" : "50 ms");
+    for (int i = 0; i < reps * 3; ++i) {
+        const QString now = first->text();
+        keys.push_back(timeMs([&] {
+            first->setText(i % 2 ? now.left(now.size() - 1) : now + QLatin1Char('x'));
+            paint(w);
+        }));
+    }
+    report("keystroke renaming the contact", median(keys), readMs, big ? "-" : "10 ms");
+    std::printf("  %-44s %9.1f MB                        (target %s)\n", "peak memory (VmHWM)", double(peakKb()) / 1024.0,
+                big ? "-" : "150 MB");
+    (void)argc;
+    (void)argv;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc == 4 && QByteArray(argv[1]) == "--write") {
+        QCoreApplication app(argc, argv);
+        const std::vector<TEnreg> records = ListFixture::makeContacts(QByteArray(argv[3]).toInt());
+        const Status s = BookFile::save(QString::fromLocal8Bit(argv[2]), records, 0);
+        if (!s)
+            std::fprintf(stderr, "%s\n", qPrintable(s.message));
+        return s ? 0 : 1;
+    }
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    std::vector<int> counts;
+    for (int i = 1; i < argc; ++i)
+        counts.push_back(QByteArray(argv[i]).toInt());
+    if (counts.empty())
+        counts.push_back(100000);
+    for (int c : counts)
+        if (c > 0)
+            run(c, argc, argv);
+    return 0;
+}

@@ -1,0 +1,100 @@
+// The main window's record form: showing a record and writing every change
+// into the book as it is typed.
+#include "app/TFZandolin.h"
+
+#include "app/RecordForm.h"
+#include "core/Codec.h"
+
+#include <QLineEdit>
+
+void TFZandolin::showRecord(int n, bool takeUndoCopy)
+{
+    if (!m_book.isValid(n))
+        return;
+    m_book.EditsLive = false;
+    if (takeUndoCopy)
+        m_book.UndoRecord = m_book.Book[size_t(n)];
+    m_form->showRecord(m_book.Book[size_t(n)]);
+    m_book.EditsLive = true;
+}
+
+void TFZandolin::copyFormIntoRecord(int n)
+{
+    if (!m_book.isValid(n))
+        return;
+    m_book.BookModified = true;
+    m_form->copyInto(m_book.Book[size_t(n)]);
+    m_list->recordChanged(n);
+    refreshStatusBar();
+}
+
+void TFZandolin::formFieldChange()
+{
+    if (!m_book.EditsLive)
+        return;
+    const int n = selectedRecord();
+    if (n >= 0)
+        copyFormIntoRecord(n);
+}
+
+void TFZandolin::ICBCatChange()
+{
+    // The item's icon is the record's category, so it follows the copy.
+    formFieldChange();
+}
+
+namespace {
+// Whether a main name typed now still starts with the character it started
+// with: false when either is empty.
+bool sameInitial(const QString &typed, QByteArrayView stored)
+{
+    return !typed.isEmpty() && !stored.isEmpty() && typed.front() == Codec::decode(stored.first(1)).front();
+}
+} // namespace
+
+void TFZandolin::FlatEdit1Change(QLineEdit *source)
+{
+    if (!m_book.EditsLive)
+        return;
+    const int n = selectedRecord();
+    if (n < 0)
+        return;
+    if (m_list->surnameFirst()) {
+        // The first name is the second column: renamed in place.
+        copyFormIntoRecord(n);
+        return;
+    }
+    const bool keepsGroup = sameInitial(m_form->text(TEnreg::Name), m_book.Book[size_t(n)].text(TEnreg::Name));
+    copyFormIntoRecord(n);
+    if (!keepsGroup)
+        rebuildKeepingRecord(n, source ? static_cast<QWidget *>(source) : m_form->edit(1));
+}
+
+void TFZandolin::FlatEdit2Change()
+{
+    if (!m_book.EditsLive)
+        return;
+    const int n = selectedRecord();
+    if (n < 0)
+        return;
+    if (!m_list->surnameFirst()) {
+        copyFormIntoRecord(n);
+        return;
+    }
+    const bool keepsGroup = sameInitial(m_form->text(TEnreg::Surname), m_book.Book[size_t(n)].text(TEnreg::Surname));
+    copyFormIntoRecord(n);
+    if (!keepsGroup)
+        rebuildKeepingRecord(n, m_form->edit(2));
+}
+
+void TFZandolin::rebuildKeepingRecord(int n, QWidget *focus)
+{
+    const ContactList::ExpandedState state = m_list->saveExpandedState();
+    rebuildList();
+    m_list->restoreExpandedState(state);
+    m_form->setEditable(true);
+    m_list->selectRecord(n);
+    // The user goes on typing where they were.
+    if (focus)
+        focus->setFocus();
+}
