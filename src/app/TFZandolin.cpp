@@ -52,7 +52,14 @@ TFZandolin::TFZandolin(const AppPaths &paths, const QStringList &args, QWidget *
     connectToolCommands();
 }
 
-TFZandolin::~TFZandolin() = default;
+TFZandolin::~TFZandolin()
+{
+    // Closing the window takes the focus from an open editor, whose change
+    // events must not reach a book that is already going away.
+    m_book.EditsLive = false;
+    disconnect(m_form, nullptr, this, nullptr);
+    disconnect(m_list, nullptr, this, nullptr);
+}
 
 void TFZandolin::createActions()
 {

@@ -17,10 +17,13 @@ constexpr std::array<const char *, CategoryTable::BuiltInCount> kBuiltIn = {
     "None", "Personal", "Family", "Web", "International", "Emergency", "Buisness", "Companies",
 };
 
+// Position p >= 1 lives in the section numbered p+1; the reserved position
+// is written to section 0 and read (unused) from section 1.
 QString sectionFor(int position)
 {
     return QStringLiteral("Category %1").arg(position + 1);
 }
+const QString kZeroSection = QStringLiteral("Category 0");
 } // namespace
 
 const char *CategoryTable::builtInName(int position)
@@ -61,7 +64,7 @@ Status CategoryTable::writeFile(const QString &path, const QString &allText) con
     QString text;
     const auto line = [&text](const QString &l) { text += l + QLatin1String("\r\n"); };
     const auto section = [&](int p, const QString &name, int icon) {
-        line(QLatin1Char('[') + sectionFor(p) + QLatin1Char(']'));
+        line(QLatin1Char('[') + (p == 0 ? kZeroSection : sectionFor(p)) + QLatin1Char(']'));
         line(QStringLiteral("Name=") + name);
         line(QStringLiteral("IconIndex=") + QString::number(icon));
     };

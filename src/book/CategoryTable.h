@@ -46,8 +46,8 @@ public:
     // own text for it). A count below 1 still gives the reserved position.
     static CategoryTable readFile(const QString &path);
     // Writes the category file; `allText` is what the filter shows for
-    // position 0. Position p >= 1 goes to the section numbered p+1, as
-    // existing files have it.
+    // position 0, written to section "Category 0". Position p >= 1 goes to
+    // the section numbered p+1, as existing files have it.
     Status writeFile(const QString &path, const QString &allText) const;
 
 private:
