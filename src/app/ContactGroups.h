@@ -21,9 +21,10 @@ struct ListOptions
 };
 
 // Sort keys of one name field for every record of a book, made once per
-// name and kept until that name changes. Each key remembers the bytes it was
-// made from, so a rebuild recollates only the names edited since the last
-// one, and a book whose records moved (a delete) is simply recollated.
+// name and kept until that name changes, and every record kept in key
+// order. Each key remembers the bytes it was made from, so a rebuild
+// recollates and re-places only the names edited since the last one; a book
+// whose records moved (a delete) is simply recollated.
 class SortKeyCache
 {
 public:
@@ -32,8 +33,12 @@ public:
     int slot() const { return m_slot; }
     // Forgets every key, for instance after a change of locale.
     void reset();
-    // Makes the key of record `n` match its current name.
-    void update(const std::vector<TEnreg> &book, int n, const NameCollator &collator);
+    // Makes the key of record `n` match its current name; true when the
+    // name had changed (or had no key yet).
+    bool update(const std::vector<TEnreg> &book, int n, const NameCollator &collator);
+    // Records 0 to count-1 in key order. Every one of them must have been
+    // updated since its name last changed.
+    const std::vector<int> &order(int count);
     // Compares two records whose keys are current.
     bool less(int a, int b) const { return compare(a, b) < 0; }
     int compare(int a, int b) const;
@@ -46,7 +51,9 @@ public:
 private:
     struct Entry
     {
-        quint64 prefix = 0;   // first eight key bytes, big-endian: most comparisons stop here
+        // The first sixteen key bytes, big-endian: most comparisons stop
+        // here, without reaching into the key arena.
+        quint64 prefix = 0, prefix2 = 0;
         quint32 keyOff = 0, keyLen = 0;
         quint32 nameOff = 0, nameLen = kNone;
     };
@@ -58,6 +65,9 @@ private:
     std::string m_keys, m_names;   // every key and name, one after another
     size_t m_liveKeys = 0, m_liveNames = 0;
     std::string m_scratch;
+    std::vector<int> m_order;          // records in key order
+    std::vector<int> m_moved;          // records whose key changed since m_order was made
+    std::vector<bool> m_isMoved;
 };
 
 // The rows of the contact list, built from a book: 27 letter groups ("@"
@@ -103,10 +113,22 @@ public:
 
     // Adds a contact at the end of the top level, outside the letter groups,
     // until the next rebuild.
-    void appendTopLevel(int record) { m_top.push_back(record); }
+    void appendTopLevel(int record)
+    {
+        m_top.push_back(record);
+        m_dirty[GroupCount] = true;
+    }
 
+    // Makes up to `budget` keys of the other name order ahead of time, so
+    // that the first switch of order is as quick as the later ones. True
+    // when every key of that order is ready.
+    bool prepareOtherOrder(const std::vector<TEnreg> &book, int budget);
+
+    // A listed record's main name may have changed: its group (the one it
+    // is listed in) is checked again by the next sortGroup().
+    void noteChanged(int record);
     // Whether one group's contacts (or the flat list for group -1) are out
-    // of order, their names having changed since the last sort.
+    // of order, names having changed since the last sort.
     bool needsSort(const std::vector<TEnreg> &book, int g);
     // Sorts them again. Returns the new order as old row numbers, empty
     // when nothing moved.
@@ -127,12 +149,20 @@ public:
 
 private:
     SortKeyCache &keys() { return m_options.surnameFirst ? m_surnameKeys : m_nameKeys; }
+    SortKeyCache &otherKeys() { return m_options.surnameFirst ? m_nameKeys : m_surnameKeys; }
 
     std::unique_ptr<NameCollator> m_collator;
     ListOptions m_options;
     bool m_built = false;
     std::array<std::vector<int>, GroupCount> m_groups;
     std::vector<int> m_top;
+    // Groups holding a contact renamed since they were last sorted; the
+    // last entry stands for the top level.
+    std::array<bool, GroupCount + 1> m_dirty{};
+    // Per record, gathered while the keys are checked: category and group.
+    std::vector<qint32> m_categoryOf;
+    std::vector<quint8> m_groupOf;
+    size_t m_prepared = 0; // records of the other order whose keys are ready
     SortKeyCache m_nameKeys{TEnreg::Name};
     SortKeyCache m_surnameKeys{TEnreg::Surname};
 };

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <QTimer>
 
 namespace {
 
@@ -36,7 +37,7 @@ private:
 } // namespace
 
 ContactList::ContactList(const BookState &book, QWidget *parent)
-    : QTreeView(parent), m_model(new ContactListModel(book, this)), m_popup(new QMenu(this))
+    : QTreeView(parent), m_book(book), m_model(new ContactListModel(book, this)), m_popup(new QMenu(this))
 {
     setObjectName(QStringLiteral("List"));
     m_popup->setObjectName(QStringLiteral("PopupMenu1"));
@@ -89,6 +90,21 @@ void ContactList::rebuild(int category)
     o.surnameFirst = m_surnameFirst;
     o.category = category;
     m_model->rebuild(o);
+    if (!m_preparing) {
+        m_preparing = true;
+        QTimer::singleShot(0, this, &ContactList::prepareOtherOrder);
+    }
+}
+
+void ContactList::prepareOtherOrder()
+{
+    // Slices of 20,000 records keep the window responsive while a large
+    // book is being prepared.
+    if (m_model->groups().prepareOtherOrder(m_book.Book, 20000)) {
+        m_preparing = false;
+        return;
+    }
+    QTimer::singleShot(0, this, &ContactList::prepareOtherOrder);
 }
 
 void ContactList::clearRows()

@@ -67,7 +67,9 @@ public:
     int selectedRecord() const;
     bool hasSelection() const;
     bool isGroupSelected() const;
-    // A record's texts, lock or category changed: repaint its row.
+    // A record's texts, lock or category changed: repaint its row (and let
+    // its group be sorted again when next expanded). Call it after every
+    // change to a listed record that is not followed by a rebuild.
     void recordChanged(int record);
     // A contact row at the end of the top level, outside the groups, until
     // the next rebuild (what Duplicate shows).
@@ -108,9 +110,13 @@ private:
     template <typename F>
     void asUser(F &&handler);
     void applyCaptions();
+    // Between events, a slice at a time: the keys of the other name order.
+    void prepareOtherOrder();
 
+    const BookState &m_book;
     ContactListModel *m_model;
     QMenu *m_popup;
+    bool m_preparing = false;
     bool m_grouped = true;
     bool m_surnameFirst = false;
     bool m_hotTrack = false;

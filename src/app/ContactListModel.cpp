@@ -109,6 +109,7 @@ QModelIndex ContactListModel::indexForRecord(int record, int column) const
 
 void ContactListModel::recordChanged(int record)
 {
+    m_groups.noteChanged(record);
     const QModelIndex first = indexForRecord(record, 0);
     if (first.isValid())
         emit dataChanged(first, first.siblingAtColumn(ColumnCount - 1));

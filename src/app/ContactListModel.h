@@ -46,7 +46,9 @@ public:
     QModelIndex groupIndex(int group) const;
     int groupCount() const { return m_groups.grouped() ? ContactGroups::GroupCount : 0; }
 
-    // The texts or the category of a record changed: repaint its row.
+    // The texts or the category of a record changed: repaint its row, and
+    // sort its group when it is next expanded. Every change to a listed
+    // record's names outside a rebuild must come through here.
     void recordChanged(int record);
     // Adds a contact row at the end of the top level (outside the groups).
     QModelIndex appendTopLevel(int record);
