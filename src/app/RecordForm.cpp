@@ -471,7 +471,12 @@ void RecordForm::setControlText(TextControl &c, const QString &text)
     switch (c.kind) {
     case Kind::Memo: static_cast<QPlainTextEdit *>(c.widget)->setPlainText(memoText(text)); break;
     case Kind::Date: static_cast<DateEdit *>(c.widget)->setDateText(text); break;
-    case Kind::Line: static_cast<QLineEdit *>(c.widget)->setText(text); break;
+    case Kind::Line: {
+        auto *e = static_cast<QLineEdit *>(c.widget);
+        e->setText(text);
+        e->setCursorPosition(0); // a long text shows its beginning
+        break;
+    }
     }
 }
 
