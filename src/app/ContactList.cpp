@@ -159,6 +159,17 @@ bool ContactList::selectRecord(int record)
     return true;
 }
 
+std::vector<int> ContactList::recordsInItemOrder() const
+{
+    const ContactGroups &g = m_model->groups();
+    std::vector<int> out;
+    if (g.grouped())
+        for (int i = 0; i < ContactGroups::GroupCount; ++i)
+            out.insert(out.end(), g.group(i).begin(), g.group(i).end());
+    out.insert(out.end(), g.topLevel().begin(), g.topLevel().end());
+    return out;
+}
+
 int ContactList::selectedRecord() const
 {
     const QModelIndexList rows = selectionModel()->selectedRows(0);

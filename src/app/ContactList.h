@@ -62,6 +62,9 @@ public:
     // the program does after a command: no userSelectionChanged. False when
     // the record is not listed.
     bool selectRecord(int record);
+    // Record numbers of the listed contacts in item order: each group's
+    // contacts from "@" to "Z" (expanded or not), then the top level.
+    std::vector<int> recordsInItemOrder() const;
     // Record number of the selected contact; -1 when nothing or a letter
     // group is selected.
     int selectedRecord() const;

@@ -1,6 +1,7 @@
 #include "app/RecordForm.h"
 
 #include "core/Codec.h"
+#include "core/ShortDate.h"
 #include "platform/Dialogs.h"
 #include "ui/DateEdit.h"
 
@@ -374,7 +375,8 @@ void RecordForm::buildPersonal(QWidget *page)
     auto *family = makeGroup(page, "FamilyGB", "Family");
     auto *g = new QGridLayout(family);
     tightGrid(g);
-    m_birthday = new DateEdit(family);
+    // Birthdays are written in the format the birthday reminders read.
+    m_birthday = new DateEdit(family, QString::fromLatin1(ShortDate::Format));
     m_birthday->setObjectName(QStringLiteral("JvDateEdit1"));
     m_texts.push_back({TEnreg::Birthday, Kind::Date, m_birthday, {}, {}});
     g->addWidget(makeLabel(family, m_birthday, "Birthday:"), 0, 0);

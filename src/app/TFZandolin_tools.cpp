@@ -99,15 +99,18 @@ void TFZandolin::JBirthdayClick(int record)
     }
 }
 
-// These two speak to the contact list, which does not show contacts yet:
-// until it does, no contact can be selected and none is listed.
 void TFZandolin::selectFromTools(int record)
 {
-    if (!m_book.isValid(record))
+    // Selecting from here is the program's doing, so the list's own
+    // selection handling does not run: the contact is shown explicitly.
+    if (!m_book.isValid(record) || !m_list->selectRecord(record))
         return;
+    refreshCommands();
+    refreshStatusBar();
+    showRecord(record);
 }
 
 std::vector<int> TFZandolin::displayOrder() const
 {
-    return {};
+    return m_list->recordsInItemOrder();
 }

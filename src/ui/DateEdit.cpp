@@ -54,7 +54,8 @@ QIcon calendarIcon()
 
 } // namespace
 
-DateEdit::DateEdit(QWidget *parent, const QLocale &locale) : QLineEdit(parent), m_format(numericFormat(locale))
+DateEdit::DateEdit(QWidget *parent, const QString &format, const QLocale &locale)
+    : QLineEdit(parent), m_format(format.isEmpty() ? numericFormat(locale) : format)
 {
     for (QChar c : m_format)
         m_mask += c.isLetter() ? QLatin1Char('0') : c;

@@ -6,11 +6,11 @@
 
 class QMenu;
 
-// A date typed or picked from a calendar, kept as the text it shows: the
-// locale's short date order with two-digit day and month and a four-digit
-// year ("31/12/1990" here, "12/31/1990" in the US). With no date it shows
-// its empty mask, blanks between the separators ("  /  /    "); that is
-// also the text it gives.
+// A date typed or picked from a calendar, kept as the text it shows, in a
+// numeric format of two-digit day and month and a four-digit year (the
+// program's short date format, "31/12/1990"). With no date it shows its
+// empty mask, blanks between the separators ("  /  /    "); that is also
+// the text it gives.
 //
 // A text that does not fit the mask (a date written elsewhere in another
 // form) is shown as it is rather than forced into the mask.
@@ -18,7 +18,9 @@ class DateEdit : public QLineEdit
 {
     Q_OBJECT
 public:
-    explicit DateEdit(QWidget *parent = nullptr, const QLocale &locale = QLocale());
+    // `format` holds "dd", "MM" and "yyyy" in any order with one separator;
+    // without one, the locale's short date order is used.
+    explicit DateEdit(QWidget *parent = nullptr, const QString &format = {}, const QLocale &locale = QLocale());
 
     // The text as the user sees it, blanks included.
     QString dateText() const;

@@ -5,6 +5,7 @@
 #include "book/CategoryImages.h"
 #include "book/CategoryTable.h"
 #include "platform/Dialogs.h"
+#include "tools/TFFind.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -58,6 +59,7 @@ private slots:
     void categoryPickers();
     void userCategoryFiles();
     void missingImageListKeepsBuiltIn();
+    void findAndNextSelectThroughTheList();
 };
 
 void TestList::modelPassesTester()
@@ -257,11 +259,16 @@ void TestList::commandStates()
         {Cmd::Mail, "Mail"},       {Cmd::Web, "Web"},       {Cmd::Write, "Write"},         {Cmd::Dial, "Dial"},
         {Cmd::Encrypt, "Encrypt"}, {Cmd::Decrypt, "Decrypt"}, {Cmd::Lock, "Lock"},         {Cmd::Unlock, "Unlock"},
     };
-    for (const auto &[cmd, name] : table)
-        QVERIFY2(f.w->action(cmd)->isEnabled() == on.contains(QLatin1String(name)), name);
-    // Menu, toolbar and popup share one action each.
-    QVERIFY(f.list()->popupMenu()->actions().contains(f.w->action(Cmd::Delete)));
-    QVERIFY(f.w->toolbar()->actions().contains(f.w->action(Cmd::Delete)));
+    for (const auto &[cmd, name] : table) {
+        const bool expected = on.contains(QLatin1String(name));
+        QVERIFY2(f.w->action(cmd)->isEnabled() == expected, name);
+        // A shown toolbar button goes with the menu entry.
+        if (QWidget *button = f.w->toolbarButton(cmd); button && button->isVisibleTo(f.w->toolbar()))
+            QVERIFY2(button->isEnabled() == expected, name);
+    }
+    // The popup menu shows the menu's own entries.
+    for (Cmd c : {Cmd::Add, Cmd::Delete, Cmd::Duplicate, Cmd::Lock, Cmd::Unlock})
+        QVERIFY(f.list()->popupMenu()->actions().contains(f.w->action(c)));
     QCOMPARE(!f.edit(4)->isReadOnly(), editable);
     QCOMPARE(f.form()->categoryPicker()->isEnabled(), editable);
     QCOMPARE(f.form()->addChildButton()->isEnabled(), editable);
@@ -449,6 +456,38 @@ void TestList::missingImageListKeepsBuiltIn()
     QCOMPARE(Dialogs::Test::shownMessages(), QStringList{"File not found"});
     QCOMPARE(f.w->categoryFilter()->count(), 8);
     QCOMPARE(f.w->categories().count(), 8);
+}
+
+void TestList::findAndNextSelectThroughTheList()
+{
+    ListWindow f;
+    QVERIFY(f.open(sampleBook()));
+    TFFind *find = f.w->findWindow();
+    find->FormShow();
+    find->searchEdit()->setText(QStringLiteral("Xavier"));
+    find->fieldPicker()->setCurrentIndex(1); // surname
+    QCOMPARE(find->findNext(), 2);
+    // Selected in the list, its group open, shown in the form with its undo copy.
+    QCOMPARE(f.list()->selectedRecord(), 2);
+    QVERIFY(f.list()->isExpanded(f.group("@")));
+    QCOMPARE(f.edit(1)->text(), QStringLiteral("\u00c9ric"));
+    QVERIFY(f.w->book().UndoRecord == f.w->book().Book[2]);
+    QVERIFY(f.w->action(Cmd::Delete)->isEnabled());
+    // Next and Previous follow the list's order: "@" then "A" ("Anna", "anne").
+    const std::vector<int> order = f.list()->recordsInItemOrder();
+    QCOMPARE(order.size(), size_t(10));
+    QCOMPARE(order[4], 0);
+    QCOMPARE(order[5], 8);
+    f.list()->selectRecord(0);
+    QCOMPARE(find->TBNextClick(), 8);
+    QCOMPARE(f.edit(1)->text(), QStringLiteral("anne"));
+    QCOMPARE(f.w->statusPanel(0)->text(), QStringLiteral("Lock"));
+    QCOMPARE(find->TBPreviousClick(), 0);
+    QCOMPARE(f.list()->selectedRecord(), 0);
+    // A contact the filter hides cannot be selected.
+    f.chooseFilter(2);
+    find->searchEdit()->setText(QStringLiteral("Zimmer"));
+    QCOMPARE(find->findNext(), -1);
 }
 
 int runListTests(int argc, char **argv)
