@@ -59,28 +59,16 @@ ContactList::ContactList(const BookState &book, QWidget *parent)
     setColumnHidden(ContactListModel::IndexColumn, true);
     connect(header(), &QHeaderView::sectionClicked, this, &ContactList::headerClicked);
     connect(this, &QTreeView::expanded, m_model, &ContactListModel::sortChildren);
-    applyCaptions();
 }
 
 void ContactList::setSurnameFirst(bool on)
 {
     m_surnameFirst = on;
-    applyCaptions();
 }
 
 void ContactList::setColumnCaptions(const QString &firstName, const QString &surname)
 {
-    m_firstCaption = firstName;
-    m_surnameCaption = surname;
-    applyCaptions();
-}
-
-void ContactList::applyCaptions()
-{
-    if (m_surnameFirst)
-        m_model->setCaptions(m_surnameCaption, m_firstCaption, m_indexCaption);
-    else
-        m_model->setCaptions(m_firstCaption, m_surnameCaption, m_indexCaption);
+    m_model->setCaptions(firstName, surname, m_model->headerData(ContactListModel::IndexColumn, Qt::Horizontal).toString());
 }
 
 void ContactList::rebuild(int category)

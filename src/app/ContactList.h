@@ -27,7 +27,8 @@ public:
 
     ContactListModel *contactModel() const { return m_model; }
 
-    // Grouping by letter and the name order, used by the next rebuild.
+    // Grouping by letter and the name order, used by the next rebuild
+    // (the header shows the new order from then on).
     void setGroupByLetter(bool on) { m_grouped = on; }
     bool groupByLetter() const { return m_grouped; }
     void setSurnameFirst(bool on);
@@ -35,8 +36,6 @@ public:
     // Header captions of the first-name and surname columns (the language
     // texts); they are shown in the order the names are listed.
     void setColumnCaptions(const QString &firstName, const QString &surname);
-    QString firstNameCaption() const { return m_firstCaption; }
-    QString surnameCaption() const { return m_surnameCaption; }
 
     // Rebuilds every row from the book for the category filter position
     // (0 = all). Afterwards nothing is selected and every group is collapsed.
@@ -112,7 +111,6 @@ private:
     // user made with it.
     template <typename F>
     void asUser(F &&handler);
-    void applyCaptions();
     // Between events, a slice at a time: the keys of the other name order.
     void prepareOtherOrder();
 
@@ -125,7 +123,4 @@ private:
     bool m_hotTrack = false;
     int m_userDepth = 0;
     bool m_userChanged = false;
-    QString m_firstCaption = QStringLiteral("First Name");
-    QString m_surnameCaption = QStringLiteral("Surname");
-    QString m_indexCaption = QStringLiteral("Index");
 };

@@ -183,10 +183,10 @@ void ContactListModel::setChecked(int record, bool on)
         emit dataChanged(idx, idx, {Qt::CheckStateRole});
 }
 
-void ContactListModel::setCaptions(const QString &main, const QString &other, const QString &indexCaption)
+void ContactListModel::setCaptions(const QString &firstName, const QString &surname, const QString &indexCaption)
 {
-    m_captions[MainColumn] = main;
-    m_captions[OtherColumn] = other;
+    m_captions[0] = firstName;
+    m_captions[1] = surname;
     m_captions[IndexColumn] = indexCaption;
     emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
 }
@@ -292,6 +292,8 @@ QVariant ContactListModel::headerData(int section, Qt::Orientation orientation, 
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ColumnCount)
         return {};
+    if (section < IndexColumn && m_groups.options().surnameFirst)
+        return m_captions[1 - section];
     return m_captions[section];
 }
 
@@ -301,6 +303,6 @@ bool ContactListModel::setHeaderData(int section, Qt::Orientation orientation, c
         || section >= ColumnCount)
         return false;
     m_captions[section] = value.toString();
-    emit headerDataChanged(orientation, section, section);
+    emit headerDataChanged(orientation, 0, ColumnCount - 1);
     return true;
 }

@@ -63,8 +63,12 @@ public:
     bool isChecked(int record) const;
     void setChecked(int record, bool on);
 
-    // Column captions; the first two follow the name order.
-    void setCaptions(const QString &main, const QString &other, const QString &index);
+    // Captions of the first-name and surname columns and of the index
+    // column. The first two are shown in the order the names are listed,
+    // so a caption always sits over its own name.
+    void setCaptions(const QString &firstName, const QString &surname, const QString &index);
+    QString firstNameCaption() const { return m_captions[0]; }
+    QString surnameCaption() const { return m_captions[1]; }
 
     QModelIndex index(int row, int column, const QModelIndex &parent = {}) const override;
     QModelIndex parent(const QModelIndex &child) const override;
@@ -75,6 +79,8 @@ public:
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    // Section 0 takes the first-name caption, section 1 the surname
+    // caption, whichever order the names are listed in.
     bool setHeaderData(int section, Qt::Orientation orientation, const QVariant &value,
                        int role = Qt::EditRole) override;
 
@@ -92,5 +98,5 @@ private:
     bool m_showIcons = false;
     bool m_checkBoxes = false;
     std::vector<bool> m_checked;
-    QString m_captions[ColumnCount];
+    QString m_captions[ColumnCount]; // first name, surname, index
 };
