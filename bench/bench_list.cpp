@@ -2,7 +2,7 @@
 // rebuild (filter, name order, a first letter typed), a keystroke that only
 // renames, each against a plain read of the same file.
 //
-//   bench_list [COUNT...]          default 100000; e.g. bench_list 100000 1000000
+//   bench_list [--quick] [COUNT...] default 100000 and 1000000 (--quick: 100000)
 //   bench_list --write FILE COUNT  writes a synthetic book and stops
 //   bench_list --open FILE         one cold open in a fresh process: its time
 //                                  and the process's peak memory (run by the
@@ -223,10 +223,15 @@ int main(int argc, char **argv)
     if (argc == 3 && QByteArray(argv[1]) == "--open")
         return openOnce(QString::fromLocal8Bit(argv[2]));
     std::vector<int> counts;
-    for (int i = 1; i < argc; ++i)
-        counts.push_back(QByteArray(argv[i]).toInt());
+    bool quick = false;
+    for (int i = 1; i < argc; ++i) {
+        if (QByteArray(argv[i]) == "--quick")
+            quick = true;
+        else if (const int n = QByteArray(argv[i]).toInt(); n > 0)
+            counts.push_back(n);
+    }
     if (counts.empty())
-        counts.push_back(100000);
+        counts = quick ? std::vector<int>{100000} : std::vector<int>{100000, 1000000};
     for (int c : counts)
         if (c > 0)
             run(c, argc, argv);
