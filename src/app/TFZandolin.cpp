@@ -59,6 +59,9 @@ TFZandolin::~TFZandolin()
     m_book.EditsLive = false;
     disconnect(m_form, nullptr, this, nullptr);
     disconnect(m_list, nullptr, this, nullptr);
+    // The list reads the book whenever it lays itself out, which hiding the
+    // window still does after our members are gone: leave it no rows.
+    m_list->clearRows();
 }
 
 void TFZandolin::createActions()
