@@ -47,7 +47,10 @@ std::vector<TEnreg> makeContacts(int count, unsigned seed)
                                   + QByteArray::number(int(10 + rng() % 89)) + " 00";
         f[TEnreg::MobileNumber] = "06 " + QByteArray::number(int(10000000 + rng() % 89999999));
         f[TEnreg::EMail1] = f[TEnreg::Name].toLower() + "." + f[TEnreg::Surname].toLower() + "@example.org";
-        f[TEnreg::Birthday] = QByteArray::number(int(10 + rng() % 18)) + "/0" + QByteArray::number(int(1 + rng() % 9))
+        // One contact in ten has a birthday, as in a real book; every one
+        // of them would fill the reminder window at each open.
+        if (rng() % 10 == 0)
+            f[TEnreg::Birthday] = QByteArray::number(int(10 + rng() % 18)) + "/0" + QByteArray::number(int(1 + rng() % 9))
                               + "/19" + QByteArray::number(int(40 + rng() % 60));
         f[TEnreg::Company] = "Soci\xE9t\xE9 " + pick(kLast);
         f[TEnreg::Comment] = "Rencontr\xE9 au salon de " + pick(kCity) + ".\r\nRappeler en septembre.";
