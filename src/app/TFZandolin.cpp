@@ -50,6 +50,7 @@ TFZandolin::TFZandolin(const AppPaths &paths, const QStringList &args, QWidget *
     m_about = new TFAbout(this);
     connect(action(Cmd::About), &QAction::triggered, m_about, &QDialog::exec);
     connectToolCommands();
+    connectRecordCommands();
 }
 
 TFZandolin::~TFZandolin()

@@ -136,6 +136,14 @@ public:
     void TBExitClick();
     // Encrypt and Decrypt: the passphrase dialog in the mode the book calls for.
     void TBEncryptClick();
+    // Record commands: Add, Delete (asking first while ConfirmDelete is on),
+    // Duplicate, Lock and Unlock of the selected contact, and Undo, which
+    // gives the selected contact back the content it had when selected.
+    void TBAddClick();
+    void TBDeleteClick();
+    void TBDuplicateClick();
+    void setSelectedLock(bool locked);
+    void TBUndoClick();
     // A row of the birthday window: select that contact when it still exists.
     void JBirthdayClick(int record);
     // The keys of Next and Previous, as settings shortcut codes. A key that
@@ -161,6 +169,7 @@ private:
     void createCentre();
     void connectFileCommands();
     void connectToolCommands();
+    void connectRecordCommands();
     // Builds the birthday reminders of the book just loaded.
     void scanBirthdays();
     // After Open and at start-up: the birthday window, when there is

@@ -1,9 +1,10 @@
-// The main window's list and form tests, each class run in turn.
+// The main window's list, form and record command tests, each class run in turn.
 #include <QApplication>
 #include <QLocale>
 
 int runListTests(int argc, char **argv);
 int runFormTests(int argc, char **argv);
+int runRecordTests(int argc, char **argv);
 
 int main(int argc, char **argv)
 {
@@ -14,5 +15,6 @@ int main(int argc, char **argv)
     int failed = 0;
     failed += runListTests(argc, argv);
     failed += runFormTests(argc, argv);
+    failed += runRecordTests(argc, argv);
     return failed;
 }
