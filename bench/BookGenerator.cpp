@@ -2,76 +2,66 @@
 
 #include <QByteArray>
 
+#include <array>
 #include <random>
 
 namespace {
 
-const char *const kFirst[] = {"Anne", "Bruno", "C\xE9line", "Denis", "\xC9milie", "Fran\xE7ois", "Ga\xEBlle",
-                              "Hugo", "In\xE8s", "J\xE9r\xF4me", "Katia", "Luc", "Mathilde", "No\xEBl", "Oc\xE9" "ane",
-                              "Pierre", "Quentin", "Ren\xE9", "Sophie", "Th\xE9o", "Ursule", "Val\xE9rie", "William",
-                              "Xavier", "Yannick", "Zo\xE9", "andr\xE9", "[draft]", "1st contact", " Blank"};
-const char *const kLast[] = {"Martin", "Bernard", "Dubois", "Thomas", "Robert", "Richard", "Petit", "Durand",
-                             "Leroy", "Moreau", "Simon", "Laurent", "Lef\xE8vre", "Michel", "Garc\xEDs", "David",
-                             "Bertrand", "Roux", "Vincent", "Fournier", "Morel", "Girard", "Andr\xE9", "Mercier",
-                             "\xC9tienne", "Bonnet", "Fran\xE7ois", "Zimmer", "Young", "Quint"};
-const char *const kCity[] = {"Lyon", "Paris", "Marseille", "Qu\xE9" "bec", "Gen\xE8ve", "Li\xE8ge", "Nantes", "Lille",
-                             "Montr\xE9" "al", "Bordeaux"};
-const char *const kStreet[] = {"rue des Lilas", "avenue Foch", "boulevard Voltaire", "chemin du Moulin",
-                               "place de l'\xC9glise", "all\xE9" "e des Ch\xEAnes"};
+const std::array<const char *, 40> kFirst = {
+    "Anne", "Bernard", "Camille", "David", "\xC9lodie", "Fran\xE7ois", "Georges", "H\xE9l\xE8ne", "Isabelle",
+    "Jacques", "Karim", "Lucie", "Marc", "Nathalie", "Olivier", "Pascale", "Quentin", "Rose", "St\xE9phane",
+    "Th\xE9r\xE8se", "Ulysse", "Val\xE9rie", "William", "Xavier", "Yasmine", "Zo\xE9", "alice", "bruno",
+    "zacharie", "\xC2ngela", "Otto", "Ingrid", "Emma", "Louis", "Nora", "Paul", "Sophie", "Victor", "[Admin]",
+    "3M Service"};
+const std::array<const char *, 32> kLast = {
+    "Martin", "Bernard", "Dubois", "Thomas", "Robert", "Richard", "Petit", "Durand", "Leroy", "Moreau",
+    "Simon", "Laurent", "Lef\xE8vre", "Michel", "Garcia", "David", "Bertrand", "Roux", "Vincent", "Fournier",
+    "Morel", "Girard", "Andr\xE9", "Mercier", "Dupont", "Lambert", "Bonnet", "Fran\xE7ois", "Martinez", "Legrand",
+    "\xC9tienne", "van Dijk"};
+const std::array<const char *, 8> kCity = {"Lyon", "Paris", "Marseille", "Toulouse", "Nantes", "Lille",
+                                           "Montr\xE9" "al", "Bruxelles"};
 
 } // namespace
 
 std::vector<TEnreg> generateBook(int count, unsigned seed)
 {
     std::mt19937 rng(seed);
-    auto pick = [&rng](const auto &arr) { return QByteArray(arr[rng() % std::size(arr)]); };
-    auto digits = [&rng](int n) {
-        QByteArray s;
-        for (int i = 0; i < n; ++i)
-            s.append(char('0' + rng() % 10));
-        return s;
-    };
+    auto pick = [&rng](auto &list) { return QByteArray(list[rng() % list.size()]); };
     std::vector<TEnreg> book;
     book.reserve(size_t(count));
+    std::array<QByteArray, TEnreg::TextCount> f;
+    std::array<QByteArrayView, TEnreg::TextCount> views;
     for (int i = 0; i < count; ++i) {
+        for (auto &t : f)
+            t.clear();
+        // A number after most names keeps them apart, as in a real book.
+        f[TEnreg::Name] = rng() % 50 == 0 ? QByteArray() : pick(kFirst);
+        f[TEnreg::Surname] = pick(kLast) + QByteArray::number(int(rng() % 1000));
+        f[TEnreg::Street] = QByteArray::number(int(rng() % 200)) + " rue des Lilas\r\nB\xE2timent " + char('A' + rng() % 6);
+        f[TEnreg::City] = pick(kCity);
+        f[TEnreg::PostalCode] = QByteArray::number(int(10000 + rng() % 89999));
+        f[TEnreg::Country] = "France";
+        f[TEnreg::PhoneNumber1] = "04 72 " + QByteArray::number(int(10 + rng() % 89)) + " "
+                                  + QByteArray::number(int(10 + rng() % 89)) + " 00";
+        f[TEnreg::MobileNumber] = "06 " + QByteArray::number(int(10000000 + rng() % 89999999));
+        f[TEnreg::EMail1] = f[TEnreg::Name].toLower() + "." + f[TEnreg::Surname].toLower() + "@example.org";
+        // One contact in ten has a birthday, as in a real book; every one
+        // of them would fill the reminder window at each open.
+        if (rng() % 10 == 0)
+            f[TEnreg::Birthday] = QByteArray::number(int(10 + rng() % 18)) + "/0" + QByteArray::number(int(1 + rng() % 9))
+                              + "/19" + QByteArray::number(int(40 + rng() % 60));
+        f[TEnreg::Company] = "Soci\xE9t\xE9 " + pick(kLast);
+        f[TEnreg::Comment] = "Rencontr\xE9 au salon de " + pick(kCity) + ".\r\nRappeler en septembre.";
+        f[TEnreg::CompanyPhone] = "04 78 00 " + QByteArray::number(int(10 + rng() % 89)) + " 00";
+        if (rng() % 3 == 0)
+            f[TEnreg::Children0] = pick(kFirst);
+        for (size_t s = 0; s < f.size(); ++s)
+            views[s] = f[s];
         TEnreg r;
-        const QByteArray first = pick(kFirst), last = pick(kLast);
-        std::array<QByteArray, TEnreg::TextCount> t;
-        t[TEnreg::Name] = first;
-        t[TEnreg::Surname] = last;
-        t[TEnreg::City] = pick(kCity);
-        t[TEnreg::PhoneNumber1] = "0" + digits(9);
-        if (rng() % 2)
-            t[TEnreg::MobileNumber] = "06 " + digits(2) + " " + digits(2) + " " + digits(2) + " " + digits(2);
-        t[TEnreg::EMail1] = first.toLower() + "." + last.toLower() + "@example.org";
-        if (rng() % 3 == 0) {
-            t[TEnreg::Street] = QByteArray::number(int(rng() % 200 + 1)) + " " + pick(kStreet) + "\r\nB\xE2timent "
-                                + char('A' + rng() % 6);
-            t[TEnreg::PostalCode] = digits(5);
-        }
-        if (rng() % 4 == 0)
-            t[TEnreg::Birthday] = QByteArray::number(int(rng() % 28 + 1)).rightJustified(2, '0') + "/"
-                                  + QByteArray::number(int(rng() % 12 + 1)).rightJustified(2, '0') + "/"
-                                  + QByteArray::number(int(1940 + rng() % 70));
-        if (rng() % 5 == 0)
-            t[TEnreg::Comment] = "Met at the " + pick(kCity) + " fair.\r\nCall back after the holidays.";
-        if (rng() % 6 == 0) {
-            t[TEnreg::Company] = pick(kLast) + " & Fils";
-            t[TEnreg::CompanyPhone] = "0" + digits(9);
-        }
-        if (rng() % 8 == 0) {
-            t[TEnreg::Spouse] = pick(kFirst);
-            const int kids = int(rng() % 4);
-            for (int c = 0; c < kids; ++c)
-                t[size_t(TEnreg::Children0 + c)] = pick(kFirst);
-        }
-        std::array<QByteArrayView, TEnreg::TextCount> views;
-        for (size_t k = 0; k < views.size(); ++k)
-            views[k] = t[k];
         r.setTexts(views);
         r.Category = int(rng() % 8);
-        r.Locked = rng() % 20 == 0 ? 1 : 0;
         book.push_back(std::move(r));
     }
     return book;
 }
+

@@ -10,24 +10,10 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <string_view>
 #include <unistd.h>
 
 namespace {
-
-double medianMs(int runs, const std::function<void()> &f)
-{
-    std::vector<double> t;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        f();
-        t.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(t.begin(), t.end());
-    return t[t.size() / 2];
-}
 
 // High-water resident memory of this process, from the kernel.
 long vmHwmKb()

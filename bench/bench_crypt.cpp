@@ -1,6 +1,6 @@
 // Encrypting and decrypting a whole book of 100,000 contacts, against a plain
 // copy of the same text bytes.
-#include "SyntheticBook.h"
+#include "BookGenerator.h"
 
 #include "crypt/BookCrypt.h"
 
@@ -10,7 +10,7 @@ int main(int argc, char **argv)
 {
     const int count = argc > 1 ? std::atoi(argv[1]) : 100000;
     const int runs = 5;
-    const std::vector<TEnreg> plain = syntheticBook(count);
+    const std::vector<TEnreg> plain = generateBook(count);
     qsizetype textBytes = 0;
     for (const TEnreg &r : plain)
         textBytes += r.textBytes();

@@ -1,6 +1,6 @@
 // Finding in a book of 100,000 contacts: the worst case is a text that no
 // contact holds, which looks at every record (ten times for the children).
-#include "SyntheticBook.h"
+#include "BookGenerator.h"
 
 #include "tools/FindEngine.h"
 
@@ -10,7 +10,7 @@ int main(int argc, char **argv)
 {
     const int count = argc > 1 ? std::atoi(argv[1]) : 100000;
     const int runs = 7;
-    const std::vector<TEnreg> book = syntheticBook(count);
+    const std::vector<TEnreg> book = generateBook(count);
     std::vector<int> order(static_cast<size_t>(count));
     std::iota(order.rbegin(), order.rend(), 0); // some display order other than the stored one
 

@@ -13,7 +13,7 @@
 #include "app/TFZandolin.h"
 #include "book/BookFile.h"
 #include "core/AppPaths.h"
-#include "list_fixture.h"
+#include "BookGenerator.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -73,7 +73,7 @@ void run(int count, int argc, char **argv)
     QTemporaryDir dir;
     const QString book = dir.filePath(QStringLiteral("bench.zdl"));
     {
-        const std::vector<TEnreg> records = ListFixture::makeContacts(count);
+        const std::vector<TEnreg> records = generateBook(count);
         if (!BookFile::save(book, records, 0)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(book));
             return;
@@ -207,7 +207,7 @@ int main(int argc, char **argv)
 {
     if (argc == 4 && QByteArray(argv[1]) == "--write") {
         QCoreApplication app(argc, argv);
-        const std::vector<TEnreg> records = ListFixture::makeContacts(QByteArray(argv[3]).toInt());
+        const std::vector<TEnreg> records = generateBook(QByteArray(argv[3]).toInt());
         const Status s = BookFile::save(QString::fromLocal8Bit(argv[2]), records, 0);
         if (!s)
             std::fprintf(stderr, "%s\n", qPrintable(s.message));

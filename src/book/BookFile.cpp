@@ -13,18 +13,7 @@
 
 namespace {
 
-// File order of the 57 texts: slots 0..45, the spouse, then the children.
-constexpr std::array<int, TEnreg::TextCount> fileOrder()
-{
-    std::array<int, TEnreg::TextCount> order{};
-    for (int i = 0; i < TEnreg::SingleTextCount; ++i)
-        order[size_t(i)] = i;
-    order[TEnreg::SingleTextCount] = TEnreg::Spouse;
-    for (int c = 0; c < TEnreg::ChildCount; ++c)
-        order[size_t(TEnreg::SingleTextCount + 1 + c)] = TEnreg::Children0 + c;
-    return order;
-}
-constexpr auto kFileOrder = fileOrder();
+constexpr const auto &kFileOrder = TextFileOrder;
 
 class Reader
 {

@@ -102,3 +102,15 @@ private:
     // uint32 end offsets (relative to the text area) then the texts.
     QByteArray m_block;
 };
+
+// The order in which a record's texts follow each other in a book file and
+// through the cipher: the single fields, the spouse, then the children.
+inline constexpr std::array<int, TEnreg::TextCount> TextFileOrder = [] {
+    std::array<int, TEnreg::TextCount> order{};
+    for (int i = 0; i < TEnreg::SingleTextCount; ++i)
+        order[size_t(i)] = i;
+    order[TEnreg::SingleTextCount] = TEnreg::Spouse;
+    for (int c = 0; c < TEnreg::ChildCount; ++c)
+        order[size_t(TEnreg::SingleTextCount + 1 + c)] = TEnreg::Children0 + c;
+    return order;
+}();

@@ -10,17 +10,6 @@ namespace BookCrypt {
 
 namespace {
 
-constexpr std::array<int, TEnreg::TextCount> makeFieldOrder()
-{
-    std::array<int, TEnreg::TextCount> order{};
-    for (int i = 0; i < TEnreg::SingleTextCount; ++i)
-        order[size_t(i)] = i;
-    order[TEnreg::SingleTextCount] = TEnreg::Spouse;
-    for (int c = 0; c < TEnreg::ChildCount; ++c)
-        order[size_t(TEnreg::SingleTextCount + 1 + c)] = TEnreg::Children0 + c;
-    return order;
-}
-
 // Value of a Base64 alphabet character, -1 for anything else.
 constexpr std::array<signed char, 256> makeDecodeTable()
 {
@@ -189,8 +178,6 @@ private:
 };
 
 } // namespace
-
-const std::array<int, TEnreg::TextCount> FieldOrder = makeFieldOrder();
 
 QByteArray encryptText(BookCipher &cipher, QByteArrayView plain)
 {

@@ -41,7 +41,7 @@ class BookState;
 namespace BookCrypt {
 
 // Per record: slots 0 to 45, the spouse (56), then the ten children (46-55).
-extern const std::array<int, TEnreg::TextCount> FieldOrder;
+inline constexpr const std::array<int, TEnreg::TextCount> &FieldOrder = TextFileOrder;
 
 // The stored form of one non-empty plain text; advances the cipher.
 QByteArray encryptText(BookCipher &cipher, QByteArrayView plain);
