@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/LanguageTarget.h"
+#include "settings/LanguageTarget.h"
 
 #include <QDialog>
 

@@ -202,6 +202,7 @@ private:
     void connectLanguageCommands();
     void applyMainWindowTexts();
     void applyListHeaders();
+    void applyToolWindowTexts();
     void applyToolbarVisibility();
     void applyDisplaySettings();
     void applyGeometry();

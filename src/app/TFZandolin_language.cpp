@@ -2,13 +2,16 @@
 // window, the help file of the language, and the help and support commands.
 
 #include "app/FormTexts.h"
-#include "app/LanguageTarget.h"
+#include "settings/LanguageTarget.h"
 #include "app/TFZandolin.h"
+#include "crypt/TFCrypt.h"
 #include "platform/Dialogs.h"
 #include "platform/HelpViewer.h"
 #include "platform/Shell.h"
 #include "settings/IniFile.h"
 #include "settings/LanguageFiles.h"
+#include "tools/TFBirthday.h"
+#include "tools/TFFind.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -126,6 +129,7 @@ void TFZandolin::LoadLanguage(const QString &language)
     applyMainWindowTexts();
     FormTexts::applyCategories(m_filter, m_texts);
     FormTexts::applyCategories(m_pages->findChild<QComboBox *>(QStringLiteral("ICBCat")), m_texts);
+    applyToolWindowTexts();
     // The other windows, each with the texts of its own section(s).
     for (QWidget *w : findChildren<QWidget *>())
         if (auto *target = dynamic_cast<LanguageTarget *>(w))
@@ -155,6 +159,28 @@ void TFZandolin::applyMainWindowTexts()
         action(k.cmd)->setToolTip(t(k.key));
 
     FormTexts::apply(m_pages, m_texts);
+}
+
+// The passphrase, find and birthday windows take the texts they show when
+// they open; they are kept in them from here.
+void TFZandolin::applyToolWindowTexts()
+{
+    TFCrypt::Captions &c = m_crypt->captions();
+    c.FCryptCaption = m_texts.FCryptCaption;
+    c.BCryptCaption = m_texts.BCryptCaption;
+    c.LbCryptCaption = m_texts.LbCryptCaption;
+    c.FDeCryptCaption = m_texts.FDeCryptCaption;
+    c.BDeCryptCaption = m_texts.BDeCryptCaption;
+    c.LbDeCryptCaption = m_texts.LbDeCryptCaption;
+    c.ButtonCancel = m_texts.ButtonCancel;
+
+    m_find->setTexts(m_texts.FindCaption, m_texts.FindButton, m_texts.FindCheckbox, m_texts.FindLabel1,
+                     m_texts.FindLabel2);
+    // The field picker is filled anew, from these, each time the window opens.
+    m_find->setFieldCaption([this](int entry) { return m_texts.field(entry); });
+
+    m_birthday->setTexts(m_texts.BirthdayTitle, m_texts.BirthdayLabel, m_texts.BirthdayCol0, m_texts.BirthdayCol1,
+                         m_texts.BirthdayCol2);
 }
 
 void TFZandolin::applyListHeaders()

@@ -2,6 +2,7 @@
 #include "app/FormTexts.h"
 #include "app/TFAbout.h"
 #include "app/TFZandolin.h"
+#include "tools/TFFind.h"
 #include "platform/Dialogs.h"
 #include "platform/HelpViewer.h"
 #include "platform/Shell.h"
@@ -9,6 +10,7 @@
 #include "settings/Texts.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -25,6 +27,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -143,6 +146,7 @@ private slots:
     void missingLanguageAtStartUpKeepsBuiltInCaptions();
     void missingLanguageLaterChangesNothing();
     void fileWithOnlyTheEncryptedStateText();
+    void toolWindowsTakeTheTexts();
     void otherLanguageUsesEnglishHelp();
     void frenchHelpAndSupportPage();
     void missingHelpFile();
@@ -304,6 +308,53 @@ void TestLanguageGui::fileWithOnlyTheEncryptedStateText()
     w->book().BookEncrypted = 1;
     w->refreshStatusBar();
     QCOMPARE(w->statusPanel(0)->text(), QStringLiteral("Sous cl\u00e9"));
+}
+
+void TestLanguageGui::toolWindowsTakeTheTexts()
+{
+    auto w = makeWindow("French");
+    // The passphrase dialog, as Encrypt opens it.
+    QString title, prompt, run, cancel;
+    QTimer::singleShot(0, [&] {
+        QWidget *d = QApplication::activeModalWidget();
+        QVERIFY(d);
+        title = d->windowTitle();
+        prompt = d->findChild<QLabel *>(QStringLiteral("LbCrypt"))->text();
+        run = d->findChild<QPushButton *>(QStringLiteral("BCrypt"))->text();
+        cancel = d->findChild<QPushButton *>(QStringLiteral("BCancel"))->text();
+        d->findChild<QPushButton *>(QStringLiteral("BCancel"))->click();
+    });
+    w->action(Cmd::Encrypt)->trigger();
+    QCOMPARE(title, QStringLiteral("Chiffrer"));
+    QCOMPARE(prompt, QStringLiteral("Choisissez un mot de passe"));
+    QCOMPARE(run, QStringLiteral("Chiffrer"));
+    QCOMPARE(cancel, QStringLiteral("Annuler"));
+
+    // The find window and its field picker.
+    w->action(Cmd::Find)->trigger();
+    auto *find = w->findChild<TFFind *>(QStringLiteral("FFind"));
+    QVERIFY(find && find->isVisible());
+    QCOMPARE(find->windowTitle(), QStringLiteral("Rechercher"));
+    QCOMPARE(find->findChild<QLabel *>(QStringLiteral("Label1"))->text(), QStringLiteral("Rechercher : "));
+    QCOMPARE(find->wholeFieldOption()->text(), QStringLiteral("Champ entier uniquement"));
+    QCOMPARE(find->fieldPicker()->count(), 48);
+    QCOMPARE(find->fieldPicker()->itemText(0), QStringLiteral("Pr\u00e9nom"));
+    QCOMPARE(find->fieldPicker()->itemText(47), QStringLiteral("Anniversaire"));
+    find->hide();
+
+    // The birthday window.
+    auto *birthday = w->findChild<QDialog *>(QStringLiteral("FBirthday"));
+    QVERIFY(birthday);
+    QCOMPARE(birthday->windowTitle(), QStringLiteral("Anniversaires"));
+    QCOMPARE(birthday->findChild<QTreeWidget *>()->headerItem()->text(2), QStringLiteral("\u00c2ge"));
+
+    // Back to English: every one of them follows.
+    w->LoadLanguage(QStringLiteral("English"));
+    w->action(Cmd::Find)->trigger();
+    QCOMPARE(find->windowTitle(), QStringLiteral("Find"));
+    QCOMPARE(find->fieldPicker()->itemText(0), QStringLiteral("First name"));
+    find->hide();
+    QCOMPARE(birthday->windowTitle(), QStringLiteral("Birthday"));
 }
 
 void TestLanguageGui::otherLanguageUsesEnglishHelp()
