@@ -202,7 +202,7 @@ private:
     void connectLanguageCommands();
     void applyMainWindowTexts();
     void applyListHeaders();
-    void applyToolWindowTexts();
+    void applyDialogTexts();
     void applyToolbarVisibility();
     void applyDisplaySettings();
     void applyGeometry();

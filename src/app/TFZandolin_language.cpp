@@ -1,7 +1,10 @@
 // The main window's language and help: applying a language file to every
 // window, the help file of the language, and the help and support commands.
 
+#include "app/ContactList.h"
 #include "app/FormTexts.h"
+#include "app/TFConfirmUndo.h"
+#include "app/TFDeleteConfirmation.h"
 #include "settings/LanguageTarget.h"
 #include "app/TFZandolin.h"
 #include "crypt/TFCrypt.h"
@@ -13,7 +16,6 @@
 #include "tools/TFBirthday.h"
 #include "tools/TFFind.h"
 
-#include <QAbstractItemModel>
 #include <QAction>
 #include <QComboBox>
 #include <QFileInfo>
@@ -21,7 +23,6 @@
 #include <QMenuBar>
 #include <QTabWidget>
 #include <QToolBar>
-#include <QTreeView>
 
 namespace {
 
@@ -129,7 +130,7 @@ void TFZandolin::LoadLanguage(const QString &language)
     applyMainWindowTexts();
     FormTexts::applyCategories(m_filter, m_texts);
     FormTexts::applyCategories(m_pages->findChild<QComboBox *>(QStringLiteral("ICBCat")), m_texts);
-    applyToolWindowTexts();
+    applyDialogTexts();
     // The other windows, each with the texts of its own section(s).
     for (QWidget *w : findChildren<QWidget *>())
         if (auto *target = dynamic_cast<LanguageTarget *>(w))
@@ -161,10 +162,13 @@ void TFZandolin::applyMainWindowTexts()
     FormTexts::apply(m_pages, m_texts);
 }
 
-// The passphrase, find and birthday windows take the texts they show when
-// they open; they are kept in them from here.
-void TFZandolin::applyToolWindowTexts()
+// The confirmations, passphrase, find and birthday windows take the texts
+// they show when they open; they are kept in them from here.
+void TFZandolin::applyDialogTexts()
 {
+    m_deleteConfirmation->setTexts(m_texts.ConfirmCaption, m_texts.AskAgain, m_texts.ButtonYes, m_texts.ButtonNo);
+    m_confirmUndo->setTexts(m_texts.ConfirmCaption, m_texts.AskAgain, m_texts.ButtonYes, m_texts.ButtonNo);
+
     TFCrypt::Captions &c = m_crypt->captions();
     c.FCryptCaption = m_texts.FCryptCaption;
     c.BCryptCaption = m_texts.BCryptCaption;
@@ -185,11 +189,8 @@ void TFZandolin::applyToolWindowTexts()
 
 void TFZandolin::applyListHeaders()
 {
-    QAbstractItemModel *model = m_list->model();
-    if (!model || model->columnCount() < 2)
-        return;
-    model->setHeaderData(0, Qt::Horizontal, m_texts.ColumnFirstName);
-    model->setHeaderData(1, Qt::Horizontal, m_texts.ColumnSurname);
+    // The list shows the two captions in the order it lists the names.
+    m_list->setColumnCaptions(m_texts.ColumnFirstName, m_texts.ColumnSurname);
 }
 
 // ---------------------------------------------------------------- help

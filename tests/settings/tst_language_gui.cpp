@@ -1,5 +1,7 @@
 #include "../ProgramData.h"
+#include "app/ContactList.h"
 #include "app/FormTexts.h"
+#include "app/RecordForm.h"
 #include "app/TFAbout.h"
 #include "app/TFZandolin.h"
 #include "tools/TFFind.h"
@@ -143,6 +145,7 @@ private slots:
     void init();
     void cleanup();
     void switchesRunningProgramToFrenchAndBack();
+    void realFormAndListTakeTheTexts();
     void missingLanguageAtStartUpKeepsBuiltInCaptions();
     void missingLanguageLaterChangesNothing();
     void fileWithOnlyTheEncryptedStateText();
@@ -269,6 +272,56 @@ void TestLanguageGui::switchesRunningProgramToFrenchAndBack()
     w->setModified(false);
 }
 
+void TestLanguageGui::realFormAndListTakeTheTexts()
+{
+    auto w = makeWindow("French");
+    QWidget *form = w->recordForm();
+    const auto label = [form](const char *field) {
+        QLabel *l = FormTexts::labelFor(form, QLatin1String(field));
+        return l ? l->text() : QStringLiteral("<no label>");
+    };
+    const auto group = [form](const char *field) {
+        QGroupBox *g = FormTexts::groupOf(form, QLatin1String(field));
+        return g ? g->title() : QStringLiteral("<no group>");
+    };
+    QCOMPARE(label("FlatEdit1"), QStringLiteral("Pr\u00e9nom :"));
+    QCOMPARE(label("JvDateEdit1"), QStringLiteral("Anniversaire :"));
+    QCOMPARE(label("ListView1"), QStringLiteral("Enfants :"));
+    QCOMPARE(group("FlatEdit1"), QStringLiteral("Adresse personnelle"));
+    QCOMPARE(group("FlatEdit27"), QStringLiteral("Adresse de la soci\u00e9t\u00e9"));
+    QCOMPARE(group("FlatMemoComments"), QStringLiteral("Divers"));
+    QCOMPARE(group("FlatEdit39"), QStringLiteral("Famille"));
+    // The business page repeats the general page's address and e-mail labels.
+    QCOMPARE(label("FlatMemo3"), QStringLiteral("Rue :"));
+    QCOMPARE(label("FlatEdit32"), QStringLiteral("Pays :"));
+    QCOMPARE(label("FlatEdit43"), QStringLiteral("Courriel 3 :"));
+    QCOMPARE(label("FlatEdit36"), QStringLiteral("Site web 1 :"));
+    QCOMPARE(w->recordForm()->addChildButton()->text(), QStringLiteral("Ajouter"));
+    // Every label and group of the form that has a key got its text: none
+    // still shows an English built-in caption.
+    for (QLabel *l : form->findChildren<QLabel *>())
+        if (l->buddy())
+            QVERIFY2(!l->text().contains(QLatin1String("Mail")) && !l->text().contains(QLatin1String("Street"))
+                         && !l->text().contains(QLatin1String("Phone"), Qt::CaseInsensitive),
+                     qPrintable(l->text()));
+
+    QAbstractItemModel *list = w->contactList()->model();
+    QCOMPARE(list->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Pr\u00e9nom"));
+    QCOMPARE(list->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Nom"));
+    // Listed surname first, the captions stay over their own names when the
+    // language changes.
+    w->ListHeaderColumnClick(1);
+    QVERIFY(w->contactList()->surnameFirst());
+    w->LoadLanguage(QStringLiteral("English"));
+    QCOMPARE(list->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Surname"));
+    QCOMPARE(list->headerData(1, Qt::Horizontal).toString(), QStringLiteral("First Name"));
+    w->ListHeaderColumnClick(1);
+    QVERIFY(!w->contactList()->surnameFirst());
+    QCOMPARE(list->headerData(0, Qt::Horizontal).toString(), QStringLiteral("First Name"));
+    QCOMPARE(label("FlatEdit1"), QStringLiteral("First Name:"));
+    QCOMPARE(group("FlatEdit27"), QStringLiteral("Company adress"));
+}
+
 void TestLanguageGui::missingLanguageAtStartUpKeepsBuiltInCaptions()
 {
     auto w = makeWindow("Klingon");
@@ -281,6 +334,9 @@ void TestLanguageGui::missingLanguageAtStartUpKeepsBuiltInCaptions()
     QCOMPARE(menuTitle(*w, "ActionFile"), QStringLiteral("&File"));
     QCOMPARE(w->action(Cmd::New)->text(), QStringLiteral("New"));
     QCOMPARE(w->aboutBox()->windowTitle(), QStringLiteral("About"));
+    QCOMPARE(FormTexts::labelFor(w->recordForm(), QStringLiteral("FlatEdit1"))->text(), QStringLiteral("Fisrt Name:"));
+    QCOMPARE(w->categoryFilter()->itemText(0), QStringLiteral("All"));
+    QCOMPARE(w->recordForm()->categoryPicker()->itemText(0), QStringLiteral("None"));
     // Any other language still has English help.
     QCOMPARE(w->helpLanguage(), QStringLiteral("English"));
 }
@@ -432,11 +488,8 @@ void TestLanguageGui::categoryPickers()
     QFETCH(int, entries);
     auto w = makeWindow();
     QComboBox *filter = w->categoryFilter();
-    auto *record = w->pages()->findChild<QComboBox *>(QStringLiteral("ICBCat"));
-    if (!record) { // before the record form has its picker
-        record = new QComboBox(w->pages()->widget(0));
-        record->setObjectName(QStringLiteral("ICBCat"));
-    }
+    QComboBox *record = w->recordForm()->categoryPicker();
+    QCOMPARE(record->objectName(), QStringLiteral("ICBCat"));
     const QStringList french = {QStringLiteral("Aucune"),    QStringLiteral("Personnel"), QStringLiteral("Famille"),
                                 QStringLiteral("Web"),       QStringLiteral("International"),
                                 QStringLiteral("Urgence"),   QStringLiteral("Affaires"),
