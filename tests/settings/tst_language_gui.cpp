@@ -24,6 +24,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
+#include <QHeaderView>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -411,6 +413,13 @@ void TestLanguageGui::toolWindowsTakeTheTexts()
     QCOMPARE(find->fieldPicker()->itemText(0), QStringLiteral("First name"));
     find->hide();
     QCOMPARE(birthday->windowTitle(), QStringLiteral("Birthday"));
+    // The longer column titles fit: none is cut, no scroll bar is needed.
+    auto *rows = birthday->findChild<QTreeWidget *>();
+    birthday->show();
+    for (int c = 0; c < 3; ++c)
+        QVERIFY(rows->columnWidth(c) >= rows->header()->sectionSizeHint(c));
+    QTRY_COMPARE(rows->horizontalScrollBar()->maximum(), 0);
+    birthday->hide();
 }
 
 void TestLanguageGui::otherLanguageUsesEnglishHelp()
