@@ -3,8 +3,6 @@
 
 #include "app/ContactList.h"
 #include "app/FormTexts.h"
-#include "app/TFConfirmUndo.h"
-#include "app/TFDeleteConfirmation.h"
 #include "settings/LanguageTarget.h"
 #include "app/TFZandolin.h"
 #include "crypt/TFCrypt.h"
@@ -162,12 +160,11 @@ void TFZandolin::applyMainWindowTexts()
     FormTexts::apply(m_pages, m_texts);
 }
 
-// The confirmations, passphrase, find and birthday windows take the texts
-// they show when they open; they are kept in them from here.
+// The passphrase, find and birthday windows take the texts they show when
+// they open; they are kept in them from here. (The exit prompt, the
+// confirmations and the properties get theirs from texts() as they open.)
 void TFZandolin::applyDialogTexts()
 {
-    m_deleteConfirmation->setTexts(m_texts.ConfirmCaption, m_texts.AskAgain, m_texts.ButtonYes, m_texts.ButtonNo);
-    m_confirmUndo->setTexts(m_texts.ConfirmCaption, m_texts.AskAgain, m_texts.ButtonYes, m_texts.ButtonNo);
 
     TFCrypt::Captions &c = m_crypt->captions();
     c.FCryptCaption = m_texts.FCryptCaption;
