@@ -3,6 +3,7 @@
 
 #include "app/ContactList.h"
 #include "app/FormTexts.h"
+#include "app/RecordForm.h"
 #include "settings/LanguageTarget.h"
 #include "app/TFZandolin.h"
 #include "crypt/TFCrypt.h"
@@ -127,7 +128,7 @@ void TFZandolin::LoadLanguage(const QString &language)
     m_texts.read(IniFile(path));
     applyMainWindowTexts();
     FormTexts::applyCategories(m_filter, m_texts);
-    FormTexts::applyCategories(m_pages->findChild<QComboBox *>(QStringLiteral("ICBCat")), m_texts);
+    FormTexts::applyCategories(m_form->categoryPicker(), m_texts);
     applyDialogTexts();
     // The other windows, each with the texts of its own section(s).
     for (QWidget *w : findChildren<QWidget *>())
@@ -165,7 +166,6 @@ void TFZandolin::applyMainWindowTexts()
 // confirmations and the properties get theirs from texts() as they open.)
 void TFZandolin::applyDialogTexts()
 {
-
     TFCrypt::Captions &c = m_crypt->captions();
     c.FCryptCaption = m_texts.FCryptCaption;
     c.BCryptCaption = m_texts.BCryptCaption;
