@@ -1,6 +1,7 @@
 #include "app/TFAbout.h"
 
 #include "platform/Dialogs.h"
+#include "settings/Texts.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -50,4 +51,9 @@ void TFAbout::setTexts(const QString &caption, const QString &credits)
         setWindowTitle(caption);
     if (!credits.isEmpty())
         m_credits->setText(credits);
+}
+
+void TFAbout::applyLanguage(const Texts &texts)
+{
+    setTexts(texts.text(u"About", u"FAbout.Caption"), texts.text(u"Buttons", u"ButtonCredits"));
 }

@@ -7,6 +7,7 @@
 #include "app/TFExit.h"
 #include "app/TFProperties.h"
 #include "book/BookFile.h"
+#include "platform/HelpViewer.h"
 #include "platform/Dialogs.h"
 #include "settings/IniFile.h"
 #include "ui/Icons.h"
@@ -41,6 +42,7 @@ TFZandolin::TFZandolin(const AppPaths &paths, const QStringList &args, QWidget *
     createToolbar();
     createCentre();
     connectFileCommands();
+    connectLanguageCommands();
 
     // The dialogs live as long as the window and keep their state between uses.
     m_deleteConfirmation = new TFDeleteConfirmation(m_settings.ConfirmDelete, this);
@@ -204,6 +206,10 @@ void TFZandolin::FormShow()
     const QString argBook = m_args.isEmpty() ? QString() : m_args.first();
     // 2.-4. Language, folders, list and confirmation settings.
     m_settings.read(ini, m_paths);
+    // 3. The language file sets every caption and message text.
+    setHelpLanguage(m_settings.Language);
+    LoadLanguage(m_settings.Language);
+    refreshStatusBar();
     // 9. The recent books, read before the start-up book: a book that fails
     // to load must not leave the list empty for the next Open to store over
     // the entries kept in the settings file.
@@ -238,6 +244,10 @@ void TFZandolin::FormShow()
     // 14. Geometry, 15. layout.
     applyGeometry();
     resizeLayout();
+    // 15. Help requests go to the help file of the language. The system
+    // help component's version check has no counterpart here: our own help
+    // viewer is always present, so its "install HTML Help" message never shows.
+    checkHelpFile();
     // 16. The user's categories.
     if (m_settings.CategoriesModified && loadCategories())
         m_filter->setCurrentIndex(0);

@@ -36,6 +36,7 @@ class TFDeleteConfirmation;
 class TFAbout;
 class TFExit;
 class TFProperties;
+class HelpViewer;
 class IniFile;
 
 // The main window: owns the book, the settings read at start-up and the
@@ -150,6 +151,24 @@ public:
     // another command already answers to stays with that command.
     void setNextPreviousShortcuts(int nextCode, int previousCode);
 
+    // Applies a language file ("<program folder>/languages/<language>.lang")
+    // to every window: captions straight into the controls that exist, the
+    // other texts into texts() for the windows that show them later. With
+    // no such file the user is told and nothing changes.
+    void LoadLanguage(const QString &language);
+    // The help file follows the language: French help for "French",
+    // English help for every other language. checkHelpFile tells the user
+    // when the file is missing.
+    void setHelpLanguage(const QString &language);
+    QString helpLanguage() const { return m_helpLanguage; }
+    QString helpFile() const;
+    bool checkHelpFile();
+    // The help window, made on first use.
+    HelpViewer *helpViewer();
+    void TBHelpClick();
+    void showHelpContext(int context);
+    void TBSupportClick();
+
     // The show sequence; runs once, when the window is first shown.
     void FormShow();
     bool isClosingFromExit() const { return m_exiting; }
@@ -180,6 +199,10 @@ private:
     void selectFromTools(int record);
     // Record numbers of the contacts in the order the list shows them.
     std::vector<int> displayOrder() const;
+    void connectLanguageCommands();
+    void applyMainWindowTexts();
+    void applyListHeaders();
+    void applyDialogTexts();
     void applyToolbarVisibility();
     void applyDisplaySettings();
     void applyGeometry();
@@ -233,6 +256,8 @@ private:
     RecentList m_recent;
     QList<QAction *> m_recentActions;
     std::unique_ptr<QPrinter> m_printer;
+    QString m_helpLanguage = QStringLiteral("English");
+    std::unique_ptr<HelpViewer> m_helpViewer;
 
     CategoryTable m_categories;
     QList<QImage> m_categoryImages;

@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QScreen>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -26,12 +27,14 @@ TFBirthday::TFBirthday(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::Windo
     m_list->setColumnCount(4);
     m_list->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Number of days befor birthday"),
                              QStringLiteral("Age"), QStringLiteral("Index")});
-    // The record number rides along unseen.
-    m_list->setColumnHidden(3, true);
     m_list->header()->setStretchLastSection(false);
     m_list->setColumnWidth(0, 160);
     m_list->setColumnWidth(1, 190);
     m_list->setColumnWidth(2, 50);
+    // The record number rides along unseen. Hidden before the header stops
+    // stretching its last column, it would still take room and bring up a
+    // horizontal scroll bar.
+    m_list->setColumnHidden(3, true);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_label);
@@ -46,7 +49,22 @@ void TFBirthday::setTexts(const QString &title, const QString &label, const QStr
 {
     setWindowTitle(title);
     m_label->setText(label);
-    m_list->setHeaderLabels({col0, col1, col2, QStringLiteral("Index")});
+    QTreeWidgetItem *titles = m_list->headerItem();
+    titles->setText(0, col0);
+    titles->setText(1, col1);
+    titles->setText(2, col2);
+    // Room for the column titles of the language applied, the window
+    // widening with them so that none is cut off.
+    int columns = 0;
+    for (int c = 0; c < 3; ++c) {
+        m_list->setColumnWidth(c, qMax(m_list->columnWidth(c), m_list->header()->sectionSizeHint(c)));
+        columns += m_list->columnWidth(c);
+    }
+    const QMargins margins = layout()->contentsMargins();
+    const int needed = columns + 2 * m_list->frameWidth() + margins.left() + margins.right()
+                       + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_list);
+    if (width() < needed)
+        resize(needed, height());
 }
 
 void TFBirthday::setList(const BirthdayList &list)

@@ -56,6 +56,21 @@ TFFind::TFFind(const BookState &book, Host host, QWidget *parent)
     FormShow();
 }
 
+void TFFind::setTexts(const QString &caption, const QString &button, const QString &checkbox,
+                      const QString &label1, const QString &label2)
+{
+    if (!caption.isEmpty())
+        setWindowTitle(caption);
+    if (!button.isEmpty())
+        m_button->setText(button);
+    if (!checkbox.isEmpty())
+        m_whole->setText(checkbox);
+    if (!label1.isEmpty())
+        m_label1->setText(label1);
+    if (!label2.isEmpty())
+        m_label2->setText(label2);
+}
+
 void TFFind::FormShow()
 {
     m_field->clear();

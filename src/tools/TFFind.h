@@ -37,6 +37,10 @@ public:
     // Captions of the field picker, entry 1 to 48; the built-in ones until
     // the language loader sets its own.
     void setFieldCaption(std::function<QString(int entry)> caption) { m_fieldCaption = std::move(caption); }
+    // The window's own texts from the language loader; an empty text keeps
+    // the caption the control has.
+    void setTexts(const QString &caption, const QString &button, const QString &checkbox, const QString &label1,
+                  const QString &label2);
 
     // Fills the field picker anew and selects its first entry; the search
     // text and the whole-field option stay as they were.

@@ -1,9 +1,10 @@
 #pragma once
 
 // What the main window's GUI tests share: a temporary program folder with
-// its settings file, the real window shown offscreen, books written by the
+// its settings file, language and help files, the real window shown offscreen, books written by the
 // book writer, and a way to answer our own modal dialogs.
 
+#include "../ProgramData.h"
 #include "app/TFZandolin.h"
 #include "book/BookFile.h"
 #include "core/AppPaths.h"
@@ -92,6 +93,9 @@ public:
         Dialogs::Test::clear();
         QDir().mkpath(programDir());
         QDir().mkpath(booksDir());
+        // The shipped language and help files, as beside the real program.
+        if (!installProgramData(programDir()))
+            qWarning("cannot install the language and help files");
     }
     ~Fixture() { Dialogs::Test::clear(); }
 

@@ -1,9 +1,12 @@
 #include "ListWindow.h"
 
+#include "../ProgramData.h"
+
 #include "book/BookFile.h"
 #include "core/AppPaths.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -30,13 +33,17 @@ bool ListWindow::open(const std::vector<TEnreg> &book, const QByteArray &ini, in
             return false;
         f.write(ini);
     }
+    // The shipped help file and a language file of English texts whose
+    // count text ends in a blank, so counts read "Contact 3".
+    if (!installProgramData(dir.path(), {QStringLiteral("help")}))
+        return false;
+    QDir().mkpath(dir.filePath(QStringLiteral("languages")));
+    QFile lang(dir.filePath(QStringLiteral("languages/English.lang")));
+    if (!lang.open(QIODevice::WriteOnly))
+        return false;
+    lang.write("[StatusBar]\r\nContactText=\"Contact \"\r\n");
+    lang.close();
     w = std::make_unique<TFZandolin>(AppPaths(dir.path(), QStringLiteral("zandolin")), QStringList{bookPath});
-    Texts &t = w->texts();
-    t.Modified = QStringLiteral("Modified");
-    t.ContactText = QStringLiteral("Contact ");
-    t.LockCaption = QStringLiteral("Lock");
-    t.UnLockCaption = QStringLiteral("Unlock");
-    t.Crypted = QStringLiteral("Crypted");
     w->show();
     return QTest::qWaitForWindowExposed(w.get());
 }

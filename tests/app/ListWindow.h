@@ -23,8 +23,8 @@ struct ListWindow
     QString bookPath;
 
     // Writes the book (and the settings file when given), then opens the
-    // window with the book on its command line. Status texts are set as a
-    // language file would set them.
+    // window with the book on its command line, in English, with the count
+    // text "Contact " (blank included).
     bool open(const std::vector<TEnreg> &book, const QByteArray &ini = {}, int encrypted = 0);
     bool activate();
 

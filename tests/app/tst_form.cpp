@@ -93,8 +93,9 @@ void TestForm::controlsCarryTheirNames()
     QVERIFY(form->findChild<QListWidget *>(QStringLiteral("ListView1")));
     QCOMPARE(form->findChild<QPushButton *>(QStringLiteral("CorelButton1"))->text(), QStringLiteral("Add"));
     QCOMPARE(form->findChild<QPushButton *>(QStringLiteral("CorelButton3"))->text(), QStringLiteral("Delete"));
-    QCOMPARE(form->findChild<QLabel *>(QStringLiteral("LabelFlatEdit1"))->text(), QStringLiteral("Fisrt Name:"));
-    QCOMPARE(form->findChild<QLabel *>(QStringLiteral("LabelFlatEdit24"))->text(), QStringLiteral("Assistant  Fax:"));
+    // The language file's texts, in place of the built-in "Fisrt Name:" and "Assistant  Fax:".
+    QCOMPARE(form->findChild<QLabel *>(QStringLiteral("LabelFlatEdit1"))->text(), QStringLiteral("First Name:"));
+    QCOMPARE(form->findChild<QLabel *>(QStringLiteral("LabelFlatEdit24"))->text(), QStringLiteral("Assistant fax:"));
     QCOMPARE(form->tabText(1), QStringLiteral("Buisness"));
     // Each small button names the field beside it.
     QSignalSpy spy(form, &RecordForm::speedButtonClicked);

@@ -1,3 +1,4 @@
+#include "../ProgramData.h"
 #include "app/TFExit.h"
 #include "app/TFZandolin.h"
 #include "book/BookFile.h"
@@ -74,6 +75,7 @@ void TestMainWindow::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     m_paths = AppPaths(m_dir->path(), QStringLiteral("zandolin"));
+    QVERIFY(installProgramData(m_dir->path()));
     Dialogs::Test::clear();
 }
 
