@@ -214,6 +214,39 @@ QToolButton *RecordForm::makeSpeedButton(QWidget *parent, int number)
     return b;
 }
 
+QGroupBox *RecordForm::makeButtonGroup(QWidget *page, const char *name, const char *caption, int firstButton,
+                                       std::initializer_list<ButtonRow> rows)
+{
+    auto *box = makeGroup(page, name, caption);
+    auto *grid = new QGridLayout(box);
+    tightGrid(grid);
+    int row = 0, button = firstButton;
+    for (const ButtonRow &r : rows) {
+        QLineEdit *e = makeEdit(box, r.number, r.slot);
+        grid->addWidget(makeLabel(box, e, r.caption), row, 0);
+        grid->addWidget(e, row, 1);
+        grid->addWidget(makeSpeedButton(box, button++), row, 2);
+        ++row;
+    }
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(row, 1);
+    return box;
+}
+
+// The address group on top, taking the height; the two button groups side by side below.
+void RecordForm::stackPage(QWidget *page, QGroupBox *top, QGroupBox *left, QGroupBox *right)
+{
+    auto *v = new QVBoxLayout(page);
+    v->setContentsMargins(4, 4, 4, 4);
+    v->setSpacing(4);
+    v->addWidget(top, 1);
+    auto *h = new QHBoxLayout;
+    h->setSpacing(4);
+    h->addWidget(left, 1);
+    h->addWidget(right, 1);
+    v->addLayout(h);
+}
+
 void RecordForm::buildGeneral(QWidget *page)
 {
     auto *civic = makeGroup(page, "CivilAddressGroupBox", "Civic Address");
@@ -244,24 +277,7 @@ void RecordForm::buildGeneral(QWidget *page)
     g->setColumnStretch(3, 1);
     g->setRowStretch(2, 1);
 
-    auto listGroup = [&](const char *name, const char *caption, int firstButton,
-                         std::initializer_list<std::tuple<int, int, const char *>> rows) {
-        auto *box = makeGroup(page, name, caption);
-        auto *grid = new QGridLayout(box);
-        tightGrid(grid);
-        int row = 0, button = firstButton;
-        for (const auto &[number, slot, label] : rows) {
-            QLineEdit *e = makeEdit(box, number, slot);
-            grid->addWidget(makeLabel(box, e, label), row, 0);
-            grid->addWidget(e, row, 1);
-            grid->addWidget(makeSpeedButton(box, button++), row, 2);
-            ++row;
-        }
-        grid->setColumnStretch(1, 1);
-        grid->setRowStretch(row, 1);
-        return box;
-    };
-    auto *phones = listGroup("PhoneNumbersGroupBox", "Phone numbers", 1,
+    auto *phones = makeButtonGroup(page, "PhoneNumbersGroupBox", "Phone numbers", 1,
                              {{8, TEnreg::PhoneNumber1, "Personal:"},
                               {9, TEnreg::PhoneNumber2, "Personal2:"},
                               {40, TEnreg::PhoneNumber3, "Personal3:"},
@@ -269,7 +285,7 @@ void RecordForm::buildGeneral(QWidget *page)
                               {11, TEnreg::WorkNumber, "Work:"},
                               {12, TEnreg::MobileNumber, "Mobile:"},
                               {13, TEnreg::PagerNumber, "Pager:"}});
-    auto *elec = listGroup("ElecGroupBox", "Electronic address/Birthday", 8,
+    auto *elec = makeButtonGroup(page, "ElecGroupBox", "Electronic address/Birthday", 8,
                            {{15, TEnreg::EMail1, "E Mail:"},
                             {18, TEnreg::EMail2, "E Mail2:"},
                             {19, TEnreg::EMail3, "E Mail3:"},
@@ -277,15 +293,7 @@ void RecordForm::buildGeneral(QWidget *page)
                             {17, TEnreg::Web2, "Web Site 2:"},
                             {41, TEnreg::Icq, "ICQ:"}});
 
-    auto *v = new QVBoxLayout(page);
-    v->setContentsMargins(4, 4, 4, 4);
-    v->setSpacing(4);
-    v->addWidget(civic, 1);
-    auto *h = new QHBoxLayout;
-    h->setSpacing(4);
-    h->addWidget(phones, 1);
-    h->addWidget(elec, 1);
-    v->addLayout(h);
+    stackPage(page, civic, phones, elec);
 
     // Built in rows for the layout; the tab order follows the fields' order.
     setTabOrder(edit(1), edit(2));
@@ -327,24 +335,7 @@ void RecordForm::buildBusiness(QWidget *page)
     g->setColumnStretch(3, 1);
     g->setRowStretch(1, 1);
 
-    auto listGroup = [&](const char *name, const char *caption, int firstButton,
-                         std::initializer_list<std::tuple<int, int, const char *>> rows) {
-        auto *box = makeGroup(page, name, caption);
-        auto *grid = new QGridLayout(box);
-        tightGrid(grid);
-        int row = 0, button = firstButton;
-        for (const auto &[number, slot, label] : rows) {
-            QLineEdit *e = makeEdit(box, number, slot);
-            grid->addWidget(makeLabel(box, e, label), row, 0);
-            grid->addWidget(e, row, 1);
-            grid->addWidget(makeSpeedButton(box, button++), row, 2);
-            ++row;
-        }
-        grid->setColumnStretch(1, 1);
-        grid->setRowStretch(row, 1);
-        return box;
-    };
-    auto *phones = listGroup("PhoneGB", "Company phones number", 14,
+    auto *phones = makeButtonGroup(page, "PhoneGB", "Company phones number", 14,
                              {{33, TEnreg::CompanyPhone, "Company phone:"},
                               {34, TEnreg::CompanyFax, "Company Fax:"},
                               {20, TEnreg::OfficePhone, "Office phone:"},
@@ -353,21 +344,13 @@ void RecordForm::buildBusiness(QWidget *page)
                               {24, TEnreg::AssistantFax, "Assistant  Fax:"},
                               {25, TEnreg::CompanyMobile, "Mobile:"},
                               {26, TEnreg::Telex, "Telex"}});
-    auto *elec = listGroup("ElecGB", "Company electronic address", 22,
+    auto *elec = makeButtonGroup(page, "ElecGB", "Company electronic address", 22,
                            {{35, TEnreg::CompanyEMail1, "E Mail"},
                             {42, TEnreg::CompanyEMail2, "E Mail"},
                             {43, TEnreg::CompanyEMail3, "E Mail"},
                             {36, TEnreg::CompanyWeb, "Web site:"}});
 
-    auto *v = new QVBoxLayout(page);
-    v->setContentsMargins(4, 4, 4, 4);
-    v->setSpacing(4);
-    v->addWidget(info, 1);
-    auto *h = new QHBoxLayout;
-    h->setSpacing(4);
-    h->addWidget(phones, 1);
-    h->addWidget(elec, 1);
-    v->addLayout(h);
+    stackPage(page, info, phones, elec);
 }
 
 void RecordForm::buildPersonal(QWidget *page)

@@ -6,6 +6,7 @@
 #include <QTabWidget>
 
 #include <array>
+#include <initializer_list>
 #include <vector>
 
 class DateEdit;
@@ -118,6 +119,16 @@ private:
     QLabel *makeLabel(QWidget *parent, QWidget *buddy, const char *caption);
     QToolButton *makeSpeedButton(QWidget *parent, int number);
     QGroupBox *makeGroup(QWidget *parent, const char *name, const char *caption);
+    // A group of edits, each with its label and a small button behind it.
+    struct ButtonRow
+    {
+        int number; // FlatEdit<number>
+        int slot;
+        const char *caption;
+    };
+    QGroupBox *makeButtonGroup(QWidget *page, const char *name, const char *caption, int firstButton,
+                               std::initializer_list<ButtonRow> rows);
+    static void stackPage(QWidget *page, QGroupBox *top, QGroupBox *left, QGroupBox *right);
     TextControl *find(int slot);
     const TextControl *find(int slot) const;
     QString currentText(const TextControl &c) const;
