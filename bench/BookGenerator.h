@@ -3,6 +3,7 @@
 #include "book/TEnreg.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 
 #include <algorithm>
 #include <vector>
@@ -36,4 +37,16 @@ template <typename F>
 double medianMs(int runs, F f)
 {
     return medianMs(runs, [] {}, f);
+}
+
+// High-water resident memory of this process in kB, from the kernel.
+inline long peakResidentKb()
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : f.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return -1;
 }

@@ -15,18 +15,6 @@
 
 namespace {
 
-// High-water resident memory of this process, from the kernel.
-long vmHwmKb()
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : f.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
-
 // Peak resident memory of a fresh process (this program again) that only
 // loads the book; it reports its own high-water mark.
 long peakLoadKb(const QString &self, const QString &path)
@@ -49,7 +37,7 @@ int main(int argc, char *argv[])
     if (argc == 3 && std::string_view(argv[1]) == "--load-only")
     {
         const bool ok = BookFile::read(QString::fromLocal8Bit(argv[2])).ok;
-        std::printf("%ld\n", vmHwmKb());
+        std::printf("%ld\n", peakResidentKb());
         return ok ? 0 : 1;
     }
     QCoreApplication app(argc, argv);

@@ -44,17 +44,6 @@ double timeMs(const std::function<void()> &f)
     return double(t.nsecsElapsed()) / 1e6;
 }
 
-long peakKb()
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : f.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
-
 void paint(TFZandolin &w)
 {
     // What the user waits for: the list drawn on screen.
@@ -181,7 +170,7 @@ void run(int count, int argc, char **argv)
     }
     report("keystroke renaming the contact", median(keys), readMs, big ? "-" : "10 ms");
     std::printf("  %-44s %9.1f MB   (generator, two books during reopen)\n", "peak memory of this process",
-                double(peakKb()) / 1024.0);
+                double(peakResidentKb()) / 1024.0);
     (void)argc;
     (void)argv;
 }
@@ -199,7 +188,7 @@ int openOnce(const QString &book)
         w.loadBook(book);
         paint(w);
     });
-    std::printf("%.2f %ld\n", ms, peakKb());
+    std::printf("%.2f %ld\n", ms, peakResidentKb());
     return 0;
 }
 

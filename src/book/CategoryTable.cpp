@@ -2,12 +2,10 @@
 
 #include "core/Codec.h"
 #include "core/FileErrors.h"
+#include "core/WholeFile.h"
 #include "settings/IniFile.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include <array>
 #include <cerrno>
@@ -78,19 +76,5 @@ Status CategoryTable::writeFile(const QString &path, const QString &allText) con
     const QByteArray bytes =
         Codec::canEncode(text) ? Codec::encode(text) : QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile f(path);
-    errno = 0;
-    if (!f.open(QIODevice::WriteOnly))
-        return Status::failure(FileErrors::forDevice(f, errno));
-    errno = 0;
-    if (f.write(bytes) != bytes.size()) {
-        const int err = errno;
-        f.cancelWriting();
-        return Status::failure(FileErrors::forDevice(f, err));
-    }
-    errno = 0;
-    if (!f.commit())
-        return Status::failure(FileErrors::forDevice(f, errno));
-    return Status::success();
+    return WholeFile::save(path, bytes);
 }

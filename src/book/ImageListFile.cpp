@@ -1,11 +1,9 @@
 #include "book/ImageListFile.h"
 
 #include "core/FileErrors.h"
+#include "core/WholeFile.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <cerrno>
@@ -124,21 +122,7 @@ Result<ImageListData> read(const QString &fileName)
 Status save(const QString &fileName, const ImageListData &list)
 {
     const QByteArray bytes = serialize(list);
-    QDir().mkpath(QFileInfo(fileName).absolutePath());
-    QSaveFile f(fileName);
-    errno = 0;
-    if (!f.open(QIODevice::WriteOnly))
-        return Status::failure(FileErrors::forDevice(f, errno));
-    errno = 0;
-    if (f.write(bytes) != bytes.size()) {
-        const int err = errno;
-        f.cancelWriting();
-        return Status::failure(FileErrors::forDevice(f, err));
-    }
-    errno = 0;
-    if (!f.commit())
-        return Status::failure(FileErrors::forDevice(f, errno));
-    return Status::success();
+    return WholeFile::save(fileName, bytes);
 }
 
 } // namespace ImageListFile
