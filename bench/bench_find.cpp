@@ -10,7 +10,8 @@ int main(int argc, char **argv)
 {
     const int count = argc > 1 ? std::atoi(argv[1]) : 100000;
     const int runs = 7;
-    const std::vector<TEnreg> book = generateBook(count);
+    std::vector<TEnreg> book = generateBook(count);
+    book.back().setText(TEnreg::Surname, "Unique-last-contact"); // names repeat in the generated book
     std::vector<int> order(static_cast<size_t>(count));
     std::iota(order.rbegin(), order.rend(), 0); // some display order other than the stored one
 
