@@ -15,6 +15,7 @@ void SortKeyCache::reset()
     m_names.clear();
     m_liveKeys = m_liveNames = 0;
     m_order.clear();
+    m_orderCount = 0;
     m_moved.clear();
     m_isMoved.clear();
 }
@@ -81,6 +82,11 @@ const std::vector<int> &SortKeyCache::order(int count)
         for (int r : m_moved)
             if (size_t(r) < n)
                 moved.push_back(r);
+        // Records beyond the last order are in no order yet, even when a
+        // deleted record left them a key that still matches their name.
+        for (size_t r = m_orderCount; r < n; ++r)
+            if (!m_isMoved[r])
+                moved.push_back(int(r));
         sort(moved);
         std::vector<int> kept;
         kept.reserve(n);
@@ -95,6 +101,7 @@ const std::vector<int> &SortKeyCache::order(int count)
     for (int r : m_moved)
         m_isMoved[size_t(r)] = false;
     m_moved.clear();
+    m_orderCount = n;
     return m_order;
 }
 

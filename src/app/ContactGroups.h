@@ -66,6 +66,7 @@ private:
     size_t m_liveKeys = 0, m_liveNames = 0;
     std::string m_scratch;
     std::vector<int> m_order;          // records in key order
+    size_t m_orderCount = 0;           // the book's size when m_order was made
     std::vector<int> m_moved;          // records whose key changed since m_order was made
     std::vector<bool> m_isMoved;
 };

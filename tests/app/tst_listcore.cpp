@@ -41,6 +41,7 @@ private slots:
     void flatListAndSurnameFirst();
     void renamedContactKeepsItsRowUntilSorted();
     void keysFollowEditsAndDeletes();
+    void recordNumberFreedAndTakenAgainIsListed();
     void findAndTopLevelItems();
     void rebuildsMatchAFreshList();
 };
@@ -200,6 +201,34 @@ void TestListCore::keysFollowEditsAndDeletes()
     g.rebuild(book, ListOptions{});
     const QString mb = QString::fromLatin1("Mb" + QByteArray(19999 % 50, 'x'));
     QCOMPARE(namesOf(book, g.group(13)), (QStringList{"Mark", "Maud", mb, "Mel", "mona", "Mz"}));
+}
+
+void TestListCore::recordNumberFreedAndTakenAgainIsListed()
+{
+    // Add, Delete, Add: the new contact takes the number the deleted one
+    // had, with the same (empty) name. It must be listed, not left out
+    // because its key looked unchanged.
+    std::vector<TEnreg> book = {contact("Ann"), contact("Bob")};
+    ContactGroups g(QLocale::c());
+    g.rebuild(book, ListOptions{});
+    book.push_back(contact(""));
+    g.rebuild(book, ListOptions{});
+    QCOMPARE(g.group(0), std::vector<int>{2});
+    book.pop_back();
+    g.rebuild(book, ListOptions{});
+    QVERIFY(g.group(0).empty());
+    book.push_back(contact(""));
+    g.rebuild(book, ListOptions{});
+    QCOMPARE(g.group(0), std::vector<int>{2});
+    QVERIFY(g.find(2).found());
+    // The same after a delete that is not the last, the flat list too.
+    book.erase(book.begin());
+    ListOptions flat;
+    flat.grouped = false;
+    g.rebuild(book, flat);
+    book.push_back(contact(""));
+    g.rebuild(book, flat);
+    QCOMPARE(namesOf(book, g.topLevel()), (QStringList{"", "", "Bob"}));
 }
 
 void TestListCore::findAndTopLevelItems()
