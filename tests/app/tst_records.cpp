@@ -98,6 +98,7 @@ private slots:
     void doNotAskAgainWithNo();
     void addTakesTheFilterCategory();
     void addWithoutGrouping();
+    void addAgainAfterDeletingTheNewContact();
     void duplicateLockedRecord();
     void duplicateWithoutFirstName();
     void lockAndUnlock();
@@ -257,6 +258,26 @@ void TestRecords::addWithoutGrouping()
     QCOMPARE(f.list()->selectedRecord(), 1);
     QCOMPARE(f.w->book().Book[1].Category, 0);
     QVERIFY(!f.w->book().BookModified);
+}
+
+void TestRecords::addAgainAfterDeletingTheNewContact()
+{
+    // The second new contact takes the number the first one had: it must
+    // be listed and selected, and typing must reach it.
+    ListWindow f;
+    QVERIFY(f.open({contact("Anna", "Martin")}, kNoQuestions));
+    f.w->action(Cmd::Add)->trigger();
+    QCOMPARE(f.list()->selectedRecord(), 1);
+    f.w->action(Cmd::Delete)->trigger();
+    QCOMPARE(f.w->book().BookCount(), 1);
+    f.w->action(Cmd::Add)->trigger();
+    const BookState &b = f.w->book();
+    QCOMPARE(b.BookCount(), 2);
+    QVERIFY(f.item(1).isValid());
+    QCOMPARE(f.list()->selectedRecord(), 1);
+    QTest::keyClicks(f.edit(4), "Lyon");
+    QCOMPARE(b.Book[1].text(TEnreg::City), QByteArrayView("Lyon"));
+    QCOMPARE(b.Book[0].text(TEnreg::City), QByteArrayView(""));
 }
 
 void TestRecords::duplicateLockedRecord()
