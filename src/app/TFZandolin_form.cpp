@@ -93,7 +93,13 @@ void TFZandolin::rebuildKeepingRecord(int n, QWidget *focus)
     rebuildList();
     m_list->restoreExpandedState(state);
     m_form->setEditable(true);
-    m_list->selectRecord(n);
+    // A contact whose category was changed away from the filter is no
+    // longer listed; it stays in sight at the end until the next rebuild,
+    // so that what is typed next still reaches it.
+    if (!m_list->selectRecord(n)) {
+        m_list->addTopLevelItem(n);
+        m_list->selectRecord(n);
+    }
     // The user goes on typing where they were.
     if (focus)
         focus->setFocus();

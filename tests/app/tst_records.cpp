@@ -99,6 +99,7 @@ private slots:
     void addTakesTheFilterCategory();
     void addWithoutGrouping();
     void addAgainAfterDeletingTheNewContact();
+    void typingGoesOnAfterTheCategoryLeftTheFilter();
     void duplicateLockedRecord();
     void duplicateWithoutFirstName();
     void lockAndUnlock();
@@ -274,6 +275,27 @@ void TestRecords::addAgainAfterDeletingTheNewContact()
     const BookState &b = f.w->book();
     QCOMPARE(b.BookCount(), 2);
     QVERIFY(f.item(1).isValid());
+    QCOMPARE(f.list()->selectedRecord(), 1);
+    QTest::keyClicks(f.edit(4), "Lyon");
+    QCOMPARE(b.Book[1].text(TEnreg::City), QByteArrayView("Lyon"));
+    QCOMPARE(b.Book[0].text(TEnreg::City), QByteArrayView(""));
+}
+
+void TestRecords::typingGoesOnAfterTheCategoryLeftTheFilter()
+{
+    // A new contact under a category filter is given another category,
+    // then named: the new initial rebuilds the list, which the filter would
+    // no longer show it in. Every keystroke must still reach the contact.
+    ListWindow f;
+    QVERIFY(f.open({contact("Anna", "Martin", 3)}, kNoQuestions));
+    QVERIFY(f.activate());
+    f.chooseFilter(3);
+    f.w->action(Cmd::Add)->trigger();
+    f.form()->categoryPicker()->setCurrentIndex(2);
+    const BookState &b = f.w->book();
+    QCOMPARE(b.Book[1].Category, 2);
+    QTest::keyClicks(f.edit(1), "Zoe");
+    QCOMPARE(b.Book[1].text(TEnreg::Name), QByteArrayView("Zoe"));
     QCOMPARE(f.list()->selectedRecord(), 1);
     QTest::keyClicks(f.edit(4), "Lyon");
     QCOMPARE(b.Book[1].text(TEnreg::City), QByteArrayView("Lyon"));
