@@ -45,6 +45,10 @@ void TFZandolin::connectFileCommands()
 
 void TFZandolin::TBNewClick()
 {
+    // Replacing a modified book asks first, as leaving does: edits are never
+    // thrown away without the user's word.
+    if (!confirmLeave())
+        return;
     m_book.BookEncrypted = 0;
     action(Cmd::Add)->setEnabled(true);
     action(Cmd::Delete)->setEnabled(false);
@@ -53,6 +57,7 @@ void TFZandolin::TBNewClick()
     // writing the empty book over the one that was open before.
     m_book.BookFileName.clear();
     clearForm();
+    setModified(false);
     rebuildList();
     refreshCommands();
     refreshStatusBar();
@@ -60,6 +65,8 @@ void TFZandolin::TBNewClick()
 
 void TFZandolin::TBOpenClick()
 {
+    if (!confirmLeave())
+        return;
     const QString name = Dialogs::getOpenFileName(this, action(Cmd::Open)->text(), m_settings.loadDir, kBookFilter);
     if (name.isEmpty())
         return;
@@ -71,6 +78,8 @@ void TFZandolin::TBOpenClick()
 
 bool TFZandolin::openRecentFile(const QString &fileName)
 {
+    if (!confirmLeave())
+        return false;
     const bool ok = openBook(fileName);
     refreshCommands();
     return ok;
@@ -82,6 +91,8 @@ bool TFZandolin::openBook(const QString &fileName)
     // failure leaves the book, its name, the settings and the list alone.
     if (!loadBook(fileName))
         return false;
+    // The book in memory is now the file's content.
+    setModified(false);
     rememberBook(m_book.BookFileName, true);
     return true;
 }

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrintDialog>
+#include <QPushButton>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -60,6 +61,18 @@ private:
 
 } // namespace
 
+namespace {
+// Answers the "save the modified book?" prompt that is about to open.
+void answerExitPrompt(const char *button)
+{
+    onNextModal([button](QWidget *dialog) {
+        auto *b = dialog->findChild<QPushButton *>(QLatin1String(button));
+        QVERIFY(b);
+        b->click();
+    });
+}
+} // namespace
+
 class TestFileCommands : public QObject
 {
     Q_OBJECT
@@ -74,6 +87,7 @@ private slots:
     void newForgetsFileAndEncryption();
     void openSetsFileSettingsAndFolder();
     void openCancelledOrFailingChangesNothing();
+    void replacingModifiedBookAsksFirst();
     void recentListOrderAndKeys();
     void recentEntryOfGoneFile();
     void recentListOfLengthZero();
@@ -233,11 +247,12 @@ void TestFileCommands::newForgetsFileAndEncryption()
     QCOMPARE(w.book().BookEncrypted, 1);
     w.setModified(true);
 
+    answerExitPrompt("ButtonNo"); // the modified book is given up on purpose
     w.action(Cmd::New)->trigger();
     QCOMPARE(w.book().BookCount(), 0);
     QCOMPARE(w.book().BookEncrypted, 0);
     QVERIFY(w.book().BookFileName.isEmpty());
-    QVERIFY(w.book().BookModified); // New does not touch the modified state
+    QVERIFY(!w.book().BookModified);
     QVERIFY(w.action(Cmd::Add)->isEnabled());
     QVERIFY(!w.action(Cmd::Delete)->isEnabled());
     QVERIFY(w.statusPanel(2)->text().endsWith(QLatin1String("0")));
@@ -285,8 +300,10 @@ void TestFileCommands::openCancelledOrFailingChangesNothing()
     w.setModified(true);
     const QString settingsBefore = QString::fromLatin1(fileBytes(f.settingsFile()));
 
+    answerExitPrompt("ButtonNo");
     Dialogs::Test::setNextFileName(QString());
     w.TBOpenClick();
+    answerExitPrompt("ButtonNo");
     Dialogs::Test::setNextFileName(f.book("missing.zdl"));
     w.TBOpenClick();
 
@@ -296,6 +313,40 @@ void TestFileCommands::openCancelledOrFailingChangesNothing()
     QVERIFY(w.book().BookModified);
     QCOMPARE(QString::fromLatin1(fileBytes(f.settingsFile())), settingsBefore);
     QVERIFY(w.recentFileActions().isEmpty());
+}
+
+// New, Open and a recent book replace the book in memory: a modified one is
+// never dropped without the user's answer.
+void TestFileCommands::replacingModifiedBookAsksFirst()
+{
+    Fixture f;
+    const QString mine = f.writeBook("mine.zdl", {contact("Ann", "Lee")});
+    const QString other = f.writeBook("other.zdl", {contact("Bob", "Ray"), contact("Cy", "")});
+    f.writeSettings(QStringLiteral("[MRUList]\nMRU1=%1\n").arg(other).toUtf8());
+    TFZandolin &w = f.start({mine});
+    w.book().Book[0].setText(TEnreg::City, "Lyon");
+    w.setModified(true);
+
+    // Cancel: nothing happens, not even the file dialog.
+    for (QAction *a : {w.action(Cmd::New), w.action(Cmd::Open), w.recentFileActions().at(0)}) {
+        answerExitPrompt("ButtonCancel");
+        Dialogs::Test::setNextFileName(other);
+        a->trigger();
+        QCOMPARE(w.book().BookFileName, mine);
+        QCOMPARE(w.book().Book.at(0).text(TEnreg::City), "Lyon");
+        QVERIFY(w.book().BookModified);
+        Dialogs::Test::clear();
+    }
+
+    // Yes: the edits reach the old file, then the other book opens unmodified.
+    answerExitPrompt("ButtonYes");
+    Dialogs::Test::setNextFileName(other);
+    w.action(Cmd::Open)->trigger();
+    QCOMPARE(BookFile::read(mine).value.records.at(0).text(TEnreg::City), QByteArrayView("Lyon"));
+    QCOMPARE(w.book().BookFileName, other);
+    QCOMPARE(w.book().BookCount(), 2);
+    QVERIFY(!w.book().BookModified);
+    QVERIFY(w.statusPanel(1)->text().isEmpty());
 }
 
 void TestFileCommands::recentListOrderAndKeys()
