@@ -8,7 +8,9 @@
 
 int main(int argc, char **argv)
 {
-    const int count = argc > 1 ? std::atoi(argv[1]) : 100000;
+    // A count as the first argument; anything else (such as --quick) keeps the default.
+    const int given = argc > 1 ? std::atoi(argv[1]) : 0;
+    const int count = given > 0 ? given : 100000;
     const int runs = 5;
     const std::vector<TEnreg> plain = generateBook(count);
     qsizetype textBytes = 0;
