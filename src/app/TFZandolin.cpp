@@ -223,11 +223,10 @@ void TFZandolin::FormShow()
     applyListSettings();
     rebuildList();
     // 8. The start-up book.
-    const bool load = !argBook.isEmpty() || m_settings.AutoLoad;
     const QString startBook = !argBook.isEmpty() ? argBook : (m_settings.AutoLoad ? m_settings.LoadFile : QString());
     if (!startBook.isEmpty())
         m_book.BookFileName = QFileInfo(startBook).absoluteFilePath();
-    if (load && !startBook.isEmpty() && QFileInfo(startBook).isFile()) {
+    if (!startBook.isEmpty() && QFileInfo(startBook).isFile()) {
         if (!loadBook(startBook))
             return; // the rest of the start-up settings are not applied after a failed load
     }

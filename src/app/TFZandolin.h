@@ -114,6 +114,9 @@ public:
     void ICBChoiseClick();
     void FlatEdit1Change(QLineEdit *source = nullptr);
     void FlatEdit2Change();
+    // A first name or surname typed in the form: the record takes it, and
+    // the list is rebuilt when the main name's initial changed.
+    void nameFieldChange(int slot, QWidget *focus);
     void ICBCatChange();
     void formFieldChange();
 

@@ -54,37 +54,28 @@ bool sameInitial(const QString &typed, QByteArrayView stored)
 
 void TFZandolin::FlatEdit1Change(QLineEdit *source)
 {
-    if (!m_book.EditsLive)
-        return;
-    const int n = selectedRecord();
-    if (n < 0)
-        return;
-    if (m_list->surnameFirst()) {
-        // The first name is the second column: renamed in place.
-        copyFormIntoRecord(n);
-        return;
-    }
-    const bool keepsGroup = sameInitial(m_form->text(TEnreg::Name), m_book.Book[size_t(n)].text(TEnreg::Name));
-    copyFormIntoRecord(n);
-    if (!keepsGroup)
-        rebuildKeepingRecord(n, source ? static_cast<QWidget *>(source) : m_form->edit(1));
+    nameFieldChange(TEnreg::Name, source ? static_cast<QWidget *>(source) : m_form->edit(1));
 }
 
 void TFZandolin::FlatEdit2Change()
+{
+    nameFieldChange(TEnreg::Surname, m_form->edit(2));
+}
+
+void TFZandolin::nameFieldChange(int slot, QWidget *focus)
 {
     if (!m_book.EditsLive)
         return;
     const int n = selectedRecord();
     if (n < 0)
         return;
-    if (!m_list->surnameFirst()) {
-        copyFormIntoRecord(n);
-        return;
-    }
-    const bool keepsGroup = sameInitial(m_form->text(TEnreg::Surname), m_book.Book[size_t(n)].text(TEnreg::Surname));
+    // Only the main name (the first column) decides the letter group; the
+    // other name is renamed in place.
+    const int mainSlot = m_list->surnameFirst() ? TEnreg::Surname : TEnreg::Name;
+    const bool keepsGroup = slot != mainSlot || sameInitial(m_form->text(slot), m_book.Book[size_t(n)].text(slot));
     copyFormIntoRecord(n);
     if (!keepsGroup)
-        rebuildKeepingRecord(n, m_form->edit(2));
+        rebuildKeepingRecord(n, focus);
 }
 
 void TFZandolin::rebuildKeepingRecord(int n, QWidget *focus)

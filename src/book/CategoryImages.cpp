@@ -6,10 +6,14 @@
 
 namespace {
 
-QImage canvas()
+// One icon: a transparent square painted by `paint` with smooth edges.
+QImage draw(void (*paint)(QPainter &))
 {
     QImage img(CategoryImages::Side, CategoryImages::Side, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    paint(p);
     return img;
 }
 
@@ -26,42 +30,27 @@ void person(QPainter &p, QPointF at, qreal scale, QColor c)
     p.drawPath(body);
 }
 
-QImage drawNone()
+void paintNone(QPainter &p)
 {
-    QImage img = canvas();
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(130, 130, 130), 1.4));
     p.setBrush(QColor(235, 235, 235));
     p.drawEllipse(QRectF(2.5, 2.5, 11, 11));
     p.drawLine(QPointF(5.5, 8), QPointF(10.5, 8));
-    return img;
 }
 
-QImage drawPersonal()
+void paintPersonal(QPainter &p)
 {
-    QImage img = canvas();
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
     person(p, QPointF(8, 1.5), 1.0, QColor(60, 120, 210));
-    return img;
 }
 
-QImage drawFamily()
+void paintFamily(QPainter &p)
 {
-    QImage img = canvas();
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
     person(p, QPointF(5.2, 1.0), 0.85, QColor(60, 150, 80));
     person(p, QPointF(11.3, 4.6), 0.62, QColor(230, 150, 40));
-    return img;
 }
 
-QImage drawWeb()
+void paintWeb(QPainter &p)
 {
-    QImage img = canvas();
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
     const QRectF r(1.5, 1.5, 13, 13);
     p.setPen(QPen(QColor(20, 80, 160), 1.0));
     p.setBrush(QColor(120, 180, 240));
@@ -70,14 +59,10 @@ QImage drawWeb()
     p.drawEllipse(QRectF(5, 1.5, 6, 13));
     p.drawLine(QPointF(1.5, 8), QPointF(14.5, 8));
     p.drawLine(QPointF(8, 1.5), QPointF(8, 14.5));
-    return img;
 }
 
-QImage drawInternational()
+void paintInternational(QPainter &p)
 {
-    QImage img = canvas();
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
     // A flag on its pole.
     p.setPen(QPen(QColor(90, 70, 50), 1.4));
     p.drawLine(QPointF(3, 1.5), QPointF(3, 15));
@@ -90,14 +75,10 @@ QImage drawInternational()
     p.setPen(QPen(QColor(160, 30, 30), 0.8));
     p.setBrush(QColor(220, 60, 50));
     p.drawPath(flag);
-    return img;
 }
 
-QImage drawEmergency()
+void paintEmergency(QPainter &p)
 {
-    QImage img = canvas();
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(170, 20, 20), 1.0));
     p.setBrush(Qt::white);
     p.drawRoundedRect(QRectF(1.5, 1.5, 13, 13), 2.5, 2.5);
@@ -105,14 +86,10 @@ QImage drawEmergency()
     p.setBrush(QColor(210, 30, 30));
     p.drawRect(QRectF(6.5, 3.5, 3, 9));
     p.drawRect(QRectF(3.5, 6.5, 9, 3));
-    return img;
 }
 
-QImage drawBusiness()
+void paintBusiness(QPainter &p)
 {
-    QImage img = canvas();
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(90, 55, 25), 1.0));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(QRectF(5.5, 2.5, 5, 3), 1, 1);
@@ -121,14 +98,10 @@ QImage drawBusiness()
     p.drawLine(QPointF(1.5, 9), QPointF(14.5, 9));
     p.setBrush(QColor(230, 190, 80));
     p.drawRect(QRectF(7, 8, 2, 2.2));
-    return img;
 }
 
-QImage drawCompanies()
+void paintCompanies(QPainter &p)
 {
-    QImage img = canvas();
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(60, 60, 70), 1.0));
     p.setBrush(QColor(150, 155, 170));
     p.drawRect(QRectF(2.5, 1.5, 7, 13));
@@ -139,7 +112,6 @@ QImage drawCompanies()
     for (int row = 0; row < 4; ++row)
         for (int col = 0; col < 2; ++col)
             p.drawRect(QRectF(4 + col * 3, 3 + row * 3, 1.6, 1.6));
-    return img;
 }
 
 } // namespace
@@ -148,8 +120,8 @@ namespace CategoryImages {
 
 QList<QImage> builtIn()
 {
-    return {drawNone(), drawPersonal(), drawFamily(), drawWeb(), drawInternational(), drawEmergency(), drawBusiness(),
-            drawCompanies()};
+    return {draw(paintNone),          draw(paintPersonal),  draw(paintFamily),   draw(paintWeb),
+            draw(paintInternational), draw(paintEmergency), draw(paintBusiness), draw(paintCompanies)};
 }
 
 Result<QList<QImage>> decode(const ImageListData &data)
